@@ -47,7 +47,11 @@ struct Derivation {
   std::string landsAt;  // where the source's file x.txt ends up
 };
 
-void PrintTo(const Derivation& c, std::ostream* os) { *os << c.source + " into " + c.destParent; }
+void PrintTo(const Derivation& c, std::ostream* os) {
+  std::string s = c.source + " into " + c.destParent;
+  for (char& ch : s) ch = ch == '\\' ? '/' : ch;  // ctest reads backslashes as escapes
+  *os << s;
+}
 
 class DerivationTest : public FolderTreeCopyTest, public ::testing::WithParamInterface<Derivation> {};
 

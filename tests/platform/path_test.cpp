@@ -12,7 +12,11 @@ struct PathCase {
   bool endsWithBackslash;
 };
 
-void PrintTo(const PathCase& c, std::ostream* os) { *os << c.path; }
+void PrintTo(const PathCase& c, std::ostream* os) {
+  std::string s = c.path;
+  for (char& ch : s) ch = ch == '\\' ? '/' : ch;  // ctest reads backslashes as escapes
+  *os << s;
+}
 
 // "ソ" is 0x83 0x5C in Shift-JIS: its second byte is a backslash there, never a separator.
 const PathCase kPathCases[] = {
