@@ -29,19 +29,12 @@ class StagedCopier {
       stagingReady_ = true;
     }
     const std::string staged = staging_ + "\\" + std::to_string(++counter_) + ".tmp";
-    if (FileResult r = files_.CopyOver(source, staged); !r.ok()) {
-      Discard(staged);
-      return r;
-    }
-    FileResult r = files_.MoveReplace(staged, dest);
+    FileResult r = files_.CopyViaStaging(source, staged, dest);
     if (!r.ok() && r.error == FileError::AccessDenied && files_.FileExists(dest)) {
       files_.ClearAttributes(dest);  // a read-only or hidden backup is replaced all the same
-      r = files_.MoveReplace(staged, dest);
+      r = files_.CopyViaStaging(source, staged, dest);
     }
-    if (!r.ok()) {
-      Discard(staged);
-      if (files_.DirectoryExists(dest)) r = FileResult::Fail(FileError::FolderInTheWay, r.systemCode);
-    }
+    if (!r.ok() && files_.DirectoryExists(dest)) r = FileResult::Fail(FileError::FolderInTheWay, r.systemCode);
     return r;
   }
 

@@ -65,6 +65,10 @@ class FileSystem {
   virtual FileResult CopyOver(const std::string& source, const std::string& dest) = 0;
   // Renames a file over another on the same volume in one step; refuses a read-only target.
   virtual FileResult MoveReplace(const std::string& from, const std::string& to) = 0;
+  // Copies source to `staged` (a new file on the destination's volume), then puts it in place
+  // of dest in one step. Dest stays as it was unless the whole copy is in place; `staged` is
+  // gone on every return.
+  virtual FileResult CopyViaStaging(const std::string& source, const std::string& staged, const std::string& dest);
   virtual FileResult ClearAttributes(const std::string& path) = 0;
   virtual FileResult RemoveFile(const std::string& path) = 0;
   virtual FileResult RemoveFolder(const std::string& path) = 0;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/path.h"
 #include "platform/win32/wide.h"
 
