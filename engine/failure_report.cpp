@@ -18,6 +18,7 @@ const char* StageText(CopyFailure::Stage stage) {
 
 std::string ReasonText(const CopyFailure& failure) {
   if (!failure.detail.empty()) return failure.detail;
+  if (failure.result.error == FileError::Other && failure.result.systemCode == 0) return msg::kReasonUnknown;
   switch (failure.result.error) {
     case FileError::NotFound: return msg::kReasonNotFound;
     case FileError::AccessDenied: return msg::kReasonAccessDenied;

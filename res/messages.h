@@ -30,6 +30,7 @@ inline constexpr char kReasonFolderInTheWay[] = "同名のフォルダが有る"
 inline constexpr char kReasonPathTooLong[] = "パスが長すぎる";
 inline constexpr char kReasonNameNotInCodePage[] = "名前を変換できない";
 inline constexpr char kReasonSystemError[] = "エラー%u";
+inline constexpr char kReasonUnknown[] = "原因不明";
 
 // Raised when a list is read past its end.
 inline constexpr char kListIndexError[] = "リストのインデックスが範囲を超えています (%d)";

@@ -274,6 +274,8 @@ TEST_F(FolderTreeCopyTest, ErrorDuringTheWalkCopiesNothing) {
   EXPECT_EQ(pumps, 5);  // no pump after the nested call that failed
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].stage, CopyFailure::Stage::ListFolders);
+  EXPECT_EQ(failures[0].path, "R:\\work");
+  EXPECT_EQ(failures[0].detail, std::bad_alloc().what());
 }
 
 }  // namespace
