@@ -26,6 +26,10 @@ LocalTime Win32Clock::Now() {
   return t;
 }
 
+void Win32RegionalSettings::OnSettingChange(const wchar_t* area) {
+  if (area && lstrcmpiW(area, L"intl") == 0) Reload();
+}
+
 void Win32RegionalSettings::Reload() {
   RegionalFormats f;
   f.shortDate = LocaleText(LOCALE_SSHORTDATE, f.shortDate);

@@ -14,8 +14,9 @@ class Win32RegionalSettings : public RegionalSettings {
  public:
   Win32RegionalSettings() { Reload(); }
   const RegionalFormats& Formats() override { return formats_; }
-  // Call when Windows announces a change of the regional settings (WM_SETTINGCHANGE "intl").
   void Reload();
+  // For WM_SETTINGCHANGE: reads the formats again when the regional settings changed.
+  void OnSettingChange(const wchar_t* area);
 
  private:
   RegionalFormats formats_;
