@@ -27,7 +27,6 @@ std::string ReasonText(const CopyFailure& failure) {
     case FileError::FileInTheWay: return msg::kReasonFileInTheWay;
     case FileError::FolderInTheWay: return msg::kReasonFolderInTheWay;
     case FileError::PathTooLong: return msg::kReasonPathTooLong;
-    case FileError::NameNotInCodePage: return msg::kReasonNameNotInCodePage;
     case FileError::None:
     case FileError::Other: break;
   }

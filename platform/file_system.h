@@ -16,7 +16,6 @@ enum class FileError {
   FileInTheWay,    // a file stands where a folder must be
   FolderInTheWay,  // a folder stands where a file must be
   PathTooLong,
-  NameNotInCodePage,
   Other,
 };
 

@@ -28,7 +28,6 @@ inline constexpr char kReasonDiskFull[] = "ディスク容量不足";
 inline constexpr char kReasonFileInTheWay[] = "同名のファイルが有る";
 inline constexpr char kReasonFolderInTheWay[] = "同名のフォルダが有る";
 inline constexpr char kReasonPathTooLong[] = "パスが長すぎる";
-inline constexpr char kReasonNameNotInCodePage[] = "名前を変換できない";
 inline constexpr char kReasonSystemError[] = "エラー%u";
 inline constexpr char kReasonUnknown[] = "原因不明";
 
