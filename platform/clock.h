@@ -37,6 +37,8 @@ class RegionalSettings {
  public:
   virtual ~RegionalSettings() = default;
   virtual const RegionalFormats& Formats() = 0;
+  // The system announced changed settings of `area`, as WM_SETTINGCHANGE names it.
+  virtual void OnSettingChange(const std::string& area) { static_cast<void>(area); }
 };
 
 std::string FormatShortDate(const LocalTime& t, const RegionalFormats& f);

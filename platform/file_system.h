@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -73,6 +74,11 @@ class FileSystem {
   virtual FileResult RemoveFolder(const std::string& path) = 0;
   virtual FileResult ReadWholeFile(const std::string& path, std::string& bytes) = 0;
   virtual FileResult WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+
+  // The roots of the drives there are, such as "R:\\", in drive order.
+  virtual std::vector<std::string> Drives() = 0;
+  // The process's current folder: a drive root with its backslash, any other without.
+  virtual std::string CurrentDirectory() = 0;
 };
 
 // Two paths name the same text ignoring case, by the user's locale.

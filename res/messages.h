@@ -34,4 +34,45 @@ inline constexpr char kReasonUnknown[] = "原因不明";
 // Raised when a list is read past its end.
 inline constexpr char kListIndexError[] = "リストのインデックスが範囲を超えています (%d)";
 
+// Message boxes.
+inline constexpr char kQuestionCaption[] = "情報";
+inline constexpr char kButtonYes[] = "はい(&Y)";
+inline constexpr char kButtonNo[] = "いいえ(&N)";
+inline constexpr char kButtonOk[] = "OK";
+
+// The folder-selection dialog.
+inline constexpr char kFolderDialogCaption[] = "フォルダの選択";
+inline constexpr char kFolderDialogName[] = "フォルダ名(&N):";
+inline constexpr char kFolderDialogDrives[] = "ドライブ(&D):";
+inline constexpr char kFolderDialogFolders[] = "フォルダ(&F):";
+inline constexpr char kFolderDialogFiles[] = "ファイル:";
+inline constexpr char kFolderDialogUp[] = "上へ(&U)";
+inline constexpr char kFolderDialogNetwork[] = "ネットワークドライブ(&W)...";
+inline constexpr char kFolderDialogCancel[] = "キャンセル";
+
+// The main window.
+inline constexpr char kMainCaption[] = "Quorvel";
+inline constexpr char kSettingsGroup[] = "設定";
+inline constexpr char kDriveLabel[] = "対象のRAMDiskのドライブ(フォルダなどを選択しないこと)";
+inline constexpr char kBackupFolderLabel[] = "退避先のフォルダ(新規フォルダを使用してください)";
+inline constexpr char kPickButton[] = "...";
+inline constexpr char kUseWait[] = "コピー開始までのウェイト";
+inline constexpr char kMilliseconds[] = "ミリ秒";
+inline constexpr char kUseBackupTimer[] = "定期的にバックアップ";
+inline constexpr char kEveryHours[] = "時間ごと";
+inline constexpr char kShowAtStart[] = "起動時フォーム表示";
+inline constexpr char kLogGroup[] = "ログ";
+inline constexpr char kLogInitial[] = "log";
+inline constexpr char kListGroup[] = "保持するファイル";
+inline constexpr char kListLabel[] = "RAMDisk内の保持するフォルダ";
+inline constexpr char kAdd[] = "Add";
+inline constexpr char kRemove[] = "Remove";
+inline constexpr char kRemoveAll[] = "RemoveAll";
+inline constexpr char kSave[] = "SaveSetting";
+inline constexpr char kUninstall[] = "UnInstall";
+inline constexpr char kVersionInfo[] = "VersionInfo";
+inline constexpr char kManualBackup[] = "バックアップ";
+
+inline constexpr char kDriveLetterError[] = "ドライブレター入力に誤り";
+
 }  // namespace qv::msg

@@ -454,3 +454,15 @@ FileResult MemoryFileSystem::WriteWholeFile(const std::string& path, const std::
 }
 
 }  // namespace qv
+
+namespace qv {
+
+std::vector<std::string> MemoryFileSystem::Drives() {
+  std::vector<std::string> roots;
+  for (const auto& [letter, drive] : drives_) roots.push_back(std::string(1, letter) + ":\\");
+  return roots;
+}
+
+std::string MemoryFileSystem::CurrentDirectory() { return Display(current_); }
+
+}  // namespace qv

@@ -65,6 +65,8 @@ class MemoryFileSystem : public FileSystem {
   FileResult RemoveFolder(const std::string& path) override;
   FileResult ReadWholeFile(const std::string& path, std::string& bytes) override;
   FileResult WriteWholeFile(const std::string& path, const std::string& bytes) override;
+  std::vector<std::string> Drives() override;
+  std::string CurrentDirectory() override;
 
  private:
   struct Node;

@@ -26,8 +26,8 @@ LocalTime Win32Clock::Now() {
   return t;
 }
 
-void Win32RegionalSettings::OnSettingChange(const wchar_t* area) {
-  if (area && lstrcmpiW(area, L"intl") == 0) Reload();
+void Win32RegionalSettings::OnSettingChange(const std::string& area) {
+  if (lstrcmpiW(Widen(area).c_str(), L"intl") == 0) Reload();
 }
 
 void Win32RegionalSettings::Reload() {

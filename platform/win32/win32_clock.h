@@ -15,8 +15,8 @@ class Win32RegionalSettings : public RegionalSettings {
   Win32RegionalSettings() { Reload(); }
   const RegionalFormats& Formats() override { return formats_; }
   void Reload();
-  // For WM_SETTINGCHANGE: reads the formats again when the regional settings changed.
-  void OnSettingChange(const wchar_t* area);
+  // Reads the formats again when the regional settings changed.
+  void OnSettingChange(const std::string& area) override;
 
  private:
   RegionalFormats formats_;

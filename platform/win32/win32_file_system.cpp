@@ -188,4 +188,22 @@ bool SamePathText(const std::string& a, const std::string& b) {
                         static_cast<int>(wb.size())) == CSTR_EQUAL;
 }
 
+std::vector<std::string> Win32FileSystem::Drives() {
+  std::vector<std::string> roots;
+  const DWORD mask = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (mask & (1u << i)) roots.push_back(std::string(1, static_cast<char>('A' + i)) + ":\\");
+  }
+  return roots;
+}
+
+std::string Win32FileSystem::CurrentDirectory() {
+  const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+  if (needed == 0) return {};
+  std::wstring buffer(needed, L'\0');
+  const DWORD length = GetCurrentDirectoryW(needed, buffer.data());
+  buffer.resize(length);
+  return Narrow(buffer);
+}
+
 }  // namespace qv

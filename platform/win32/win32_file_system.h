@@ -19,6 +19,8 @@ class Win32FileSystem : public FileSystem {
   FileResult RemoveFolder(const std::string& path) override;
   FileResult ReadWholeFile(const std::string& path, std::string& bytes) override;
   FileResult WriteWholeFile(const std::string& path, const std::string& bytes) override;
+  std::vector<std::string> Drives() override;
+  std::string CurrentDirectory() override;
 };
 
 // The program's meaning of a Win32 error code.

@@ -1,0 +1,149 @@
+#include "app/main_window.h"
+
+#include "platform/code_page.h"
+#include "res/messages.h"
+#include "ui/folder_dialog.h"
+
+namespace qv {
+
+TQuorvel* Quorvel = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 670;
+constexpr int kClientHeight = 365;
+constexpr int kNoTabStop = -1;
+
+// A drive root such as R:\ takes exactly 3 bytes in the ANSI code page.
+bool IsDriveRootLength(const std::string& path) { return AnsiByteLength(path) == std::size_t{3}; }
+
+}  // namespace
+
+TQuorvel::TQuorvel(ui::Application& app, MainWindowServices services)
+    : ui::Form(app), services_(services), activityLog_(services.clock, services.regional, logText_) {
+  Layout();
+  SetInitialStates();
+  WireHandlers();
+}
+
+void TQuorvel::Layout() {
+  SetupForm("Quorvel", msg::kMainCaption, kClientWidth, kClientHeight);
+  struct Placement {
+    ui::Control& control;
+    ui::Control& parent;
+    const char* name;
+    ui::Bounds bounds;
+    int tabOrder;
+    const char* caption;
+  };
+  // Parents come before their children.
+  const Placement placements[] = {
+      {GroupBox2, *this, "GroupBox2", {8, 8, 321, 217}, 4, msg::kSettingsGroup},
+      {Label2, GroupBox2, "Label2", {13, 16, 292, 12}, kNoTabStop, msg::kDriveLabel},
+      {DriveLetter, GroupBox2, "DriveLetter", {16, 32, 121, 20}, 0, ""},
+      {btn_opendir, *this, "btn_opendir", {152, 42, 25, 17}, 1, msg::kPickButton},
+      {Label1, GroupBox2, "Label1", {16, 72, 258, 12}, kNoTabStop, msg::kBackupFolderLabel},
+      {CopyTo, GroupBox2, "CopyTo", {16, 88, 257, 20}, 1, ""},
+      {btn_opendir2, GroupBox2, "btn_opendir2", {280, 90, 25, 17}, 2, msg::kPickButton},
+      {cb_use_wait, GroupBox2, "cb_use_wait", {16, 122, 145, 17}, 5, msg::kUseWait},
+      {wait_interval, GroupBox2, "wait_interval", {168, 120, 73, 20}, 4, ""},
+      {Label4, GroupBox2, "Label4", {248, 123, 29, 12}, kNoTabStop, msg::kMilliseconds},
+      {cb_backup_timer, GroupBox2, "cb_backup_timer", {16, 152, 137, 17}, 6, msg::kUseBackupTimer},
+      {int_backup_timer, GroupBox2, "int_backup_timer", {168, 152, 73, 20}, 7, ""},
+      {Label5, GroupBox2, "Label5", {248, 155, 44, 12}, kNoTabStop, msg::kEveryHours},
+      {cb_visible, GroupBox2, "cb_visible", {16, 184, 153, 17}, 3, msg::kShowAtStart},
+      {GroupBox1, *this, "GroupBox1", {8, 224, 321, 105}, 0, msg::kLogGroup},
+      {log, GroupBox1, "log", {8, 16, 305, 81}, 0, msg::kLogInitial},
+      {GroupBox3, *this, "GroupBox3", {336, 8, 329, 321}, 5, msg::kListGroup},
+      {Label3, GroupBox3, "Label3", {8, 16, 161, 12}, kNoTabStop, msg::kListLabel},
+      {ListBox1, GroupBox3, "ListBox1", {8, 32, 313, 265}, 0, ""},
+      {addDir, GroupBox3, "addDir", {8, 296, 89, 20}, 4, ""},
+      {btn_add, GroupBox3, "btn_add", {98, 297, 67, 19}, 1, msg::kAdd},
+      {btn_remove, GroupBox3, "btn_remove", {166, 297, 75, 19}, 2, msg::kRemove},
+      {btn_removeall, GroupBox3, "btn_removeall", {248, 297, 75, 19}, 3, msg::kRemoveAll},
+      {btn_save, *this, "btn_save", {8, 336, 77, 25}, 2, msg::kSave},
+      {BTN_UnInst, *this, "BTN_UnInst", {96, 336, 75, 25}, 8, msg::kUninstall},
+      {btn_Version, *this, "btn_Version", {184, 336, 77, 25}, 3, msg::kVersionInfo},
+      {BTN_manual_backup, *this, "BTN_manual_backup", {272, 336, 75, 25}, 7, msg::kManualBackup},
+      {ProgressBar1, *this, "ProgressBar1", {512, 336, 150, 25}, 6, ""},
+  };
+  // The two path fields use the fixed-pitch face.
+  DriveLetter.SetFont(ui::FontFace::FixedPitch);
+  CopyTo.SetFont(ui::FontFace::FixedPitch);
+  for (const Placement& p : placements) {
+    p.control.Setup(p.parent, p.name, p.bounds, p.tabOrder);
+    p.control.SetText(p.caption);
+  }
+  ApplyTabOrder();
+  loadwait.Setup(App(), "loadwait");
+  progress.Setup(App(), "progress");
+  backup_timer.Setup(App(), "backup_timer");
+}
+
+void TQuorvel::SetInitialStates() {
+  wait_interval.SetEnabled(false);
+  int_backup_timer.SetEnabled(false);
+  cb_visible.SetChecked(true);
+  ProgressBar1.SetRange(0, 100);
+  ProgressBar1.SetPosition(0);
+}
+
+void TQuorvel::WireHandlers() {
+  btn_opendir.OnClick = [this] { btn_opendirClick(); };
+  btn_opendir2.OnClick = [this] { btn_opendir2Click(); };
+  btn_add.OnClick = [this] { btn_addClick(); };
+  btn_remove.OnClick = [this] { btn_removeClick(); };
+  btn_removeall.OnClick = [this] { btn_removeallClick(); };
+  cb_use_wait.OnClick = [this] { OnChenge(); };
+  cb_backup_timer.OnClick = [this] { OnChenge2(); };
+  BTN_manual_backup.OnClick = [this] { BTN_manual_backupClick(); };
+  OnSettingChange = [this](const std::string& area) { services_.regional.OnSettingChange(area); };
+}
+
+void TQuorvel::btn_opendirClick() {
+  ui::FolderDialog dialog(App(), services_.files, this);
+  const auto path = dialog.Execute();
+  if (!path) return;
+  if (IsDriveRootLength(*path)) {
+    DriveLetter.SetText(*path);
+    DriveLetter.SetColour(ui::Colour::Window);
+  } else {
+    DriveLetter.SetColour(ui::Colour::Red);
+    WriteLog(msg::kDriveLetterError);
+  }
+}
+
+void TQuorvel::btn_opendir2Click() {
+  ui::FolderDialog dialog(App(), services_.files, this);
+  if (const auto path = dialog.Execute()) CopyTo.SetText(*path);
+}
+
+void TQuorvel::btn_addClick() {
+  const std::string text = addDir.Text();
+  if (text.empty()) return;
+  ListBox1.Add(text);
+  addDir.SetText("");
+}
+
+void TQuorvel::btn_removeClick() {
+  const int selected = ListBox1.ItemIndex();
+  if (selected >= 0) ListBox1.Delete(selected);
+}
+
+void TQuorvel::btn_removeallClick() { ListBox1.Clear(); }
+
+void TQuorvel::OnChenge() { wait_interval.SetEnabled(cb_use_wait.Checked()); }
+
+void TQuorvel::OnChenge2() { int_backup_timer.SetEnabled(cb_backup_timer.Checked()); }
+
+void TQuorvel::BTN_manual_backupClick() { TransferFolders(tdBackup); }
+
+void TQuorvel::WriteLog(const std::string& message) { activityLog_.WriteLog(message); }
+
+void TQuorvel::TransferFolders(TTransferDirection Direction) {
+  const PassEnvironment env{services_.files, settings_, [this](const std::string& line) { WriteLog(line); },
+                            [this] { App().ProcessMessages(); }};
+  qv::TransferFolders(Direction, env);
+}
+
+}  // namespace qv

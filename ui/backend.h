@@ -1,0 +1,90 @@
+// What a backend provides for the toolkit: a peer per control, timers, the message loop,
+// modal boxes and modal forms.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv::ui {
+
+class Control;
+class Form;
+class Timer;
+
+enum class Colour { Default, ButtonFace, Window, Red };
+
+enum class ControlKind { Form, GroupBox, Label, Edit, Memo, CheckBox, Button, ListBox, ProgressBar, Image };
+
+struct Bounds {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+enum class FontFace { Proportional, FixedPitch };
+
+// The state the user can change lives in the peer; what only code sets is pushed to it.
+class ControlPeer {
+ public:
+  virtual ~ControlPeer() = default;
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& text) = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual void SetBounds(const Bounds& bounds) = 0;
+  virtual void SetColour(Colour colour) = 0;
+  virtual void SetFont(FontFace face) = 0;
+  // Puts this control after `previous` among its siblings (null: first), for the tab order.
+  virtual void PlaceAfter(ControlPeer* previous) = 0;
+
+  // Check boxes.
+  virtual bool Checked() const { return false; }
+  virtual void SetChecked(bool) {}
+  // List boxes.
+  virtual int Count() const { return 0; }
+  virtual std::string Item(int) const { return {}; }
+  virtual void AddItem(const std::string&) {}
+  virtual void DeleteItem(int) {}
+  virtual void ClearItems() {}
+  virtual int ItemIndex() const { return -1; }
+  virtual void SetItemIndex(int) {}
+  // Progress bars.
+  virtual void SetRange(int, int) {}
+  virtual void SetPosition(int) {}
+  // Forms.
+  virtual void Show() {}
+  virtual void Hide() {}
+  virtual void BringToFront() {}
+  virtual void SetAlpha(int) {}
+};
+
+class TimerPeer {
+ public:
+  virtual ~TimerPeer() = default;
+  // Starts counting the interval afresh.
+  virtual void Start(unsigned milliseconds) = 0;
+  virtual void Stop() = 0;
+};
+
+enum class BoxKind { Question, Notice, Error };
+enum class BoxAnswer { None, Yes, No, Ok };
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  virtual std::unique_ptr<ControlPeer> CreatePeer(Control& control) = 0;
+  virtual std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) = 0;
+
+  // Waits for the next event and handles it; false once the end was requested.
+  virtual bool HandleMessage() = 0;
+  // Handles every pending event and returns.
+  virtual void ProcessMessages() = 0;
+  virtual void PostQuit() = 0;
+
+  virtual BoxAnswer ShowBox(Form* owner, BoxKind kind, const std::string& text, const std::string& caption) = 0;
+  // Runs the form modally until it sets a modal result or the end is requested.
+  virtual void RunModal(Form& form) = 0;
+  // The system's dialog to connect a network drive; false when none was connected.
+  virtual bool ConnectNetworkDrive(Form* owner) = 0;
+};
+
+}  // namespace qv::ui
