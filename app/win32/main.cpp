@@ -1,0 +1,42 @@
+// The program's entry on Windows: the real file system, clock and windows.
+#include <windows.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_system.h"
+#include "ui/application.h"
+#include "ui/win32/win32_backend.h"
+
+namespace {
+
+std::string ProgramFile() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return qv::Narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  qv::ui::Win32Backend backend(instance);
+  qv::ui::Application app(backend);
+  app.SetTitle(qv::ui::TitleFromProgramFile(ProgramFile()));
+  qv::Win32FileSystem files;
+  qv::Win32Clock clock;
+  qv::Win32RegionalSettings regional;
+  qv::TQuorvel window(app, {files, clock, regional});
+  qv::Quorvel = &window;
+  app.SetMainForm(window);
+  app.Run();
+  qv::Quorvel = nullptr;
+  return 0;
+}

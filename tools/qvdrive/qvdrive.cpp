@@ -1,0 +1,317 @@
+// Drives a running Quorvel from outside with window messages, for scripts and for a person:
+//   qvdrive COMMAND [ARGS...]; controls are named as the program names them.
+// Anything that may open a modal loop is posted, never sent, so that the driver never blocks.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/wide.h"
+#include "ui/win32/control_names.h"
+
+namespace {
+
+using qv::Narrow;
+using qv::Widen;
+
+constexpr DWORD kDefaultTimeoutMs = 10000;
+constexpr UINT kSendTimeoutMs = 5000;
+
+void Print(const std::string& utf8) {
+  DWORD written = 0;
+  const std::string line = utf8 + "\n";
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+[[noreturn]] void Fail(const std::string& why) {
+  const std::string line = "qvdrive: " + why + "\n";
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  ExitProcess(1);
+}
+
+std::string NameOf(HWND hwnd) {
+  const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(hwnd, qv::ui::kNameProperty)));
+  if (!atom) return {};
+  wchar_t name[256];
+  const UINT n = GlobalGetAtomNameW(atom, name, 256);
+  return Narrow(name, static_cast<int>(n));
+}
+
+HWND FindTopLevel(const std::string& name) {
+  struct Search {
+    std::string name;
+    HWND found = nullptr;
+  } search{name};
+  EnumWindows(
+      [](HWND hwnd, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        if (NameOf(hwnd) != s->name) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindChild(HWND top, const std::string& name) {
+  struct Search {
+    std::string name;
+    HWND found = nullptr;
+  } search{name};
+  EnumChildWindows(
+      top,
+      [](HWND hwnd, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        if (NameOf(hwnd) != s->name) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Polls until `ready` gives a window, or fails after the timeout.
+HWND WaitFor(const std::function<HWND()>& ready, const std::string& what, DWORD timeoutMs = kDefaultTimeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (HWND h = ready()) return h;
+    if (GetTickCount64() > end) Fail("timed out waiting for " + what);
+    Sleep(20);
+  }
+}
+
+HWND MainWindow() {
+  return WaitFor([] { return FindTopLevel("Quorvel"); }, "the main window");
+}
+
+// "Form.control" names a control of another form; a bare name is on the main window.
+HWND Control(const std::string& name) {
+  const auto dot = name.find('.');
+  HWND top = dot == std::string::npos ? MainWindow()
+                                      : WaitFor([&] { return FindTopLevel(name.substr(0, dot)); }, name.substr(0, dot));
+  const std::string child = dot == std::string::npos ? name : name.substr(dot + 1);
+  HWND h = FindChild(top, child);
+  if (!h) Fail("no control named " + name);
+  return h;
+}
+
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
+    Fail("the program does not answer");
+  }
+  return static_cast<LRESULT>(result);
+}
+
+std::string TextOf(HWND hwnd) {
+  const LRESULT length = Send(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT got = Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got));
+  return Narrow(text);
+}
+
+std::vector<std::string> ItemsOf(HWND list) {
+  std::vector<std::string> items;
+  const LRESULT count = Send(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(static_cast<std::size_t>(Send(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    items.push_back(Narrow(text));
+  }
+  return items;
+}
+
+// The message box or system dialog that the program has open, owned by one of its forms.
+HWND OpenBox() {
+  return WaitFor(
+      [] {
+        HWND main = FindTopLevel("Quorvel");
+        struct Search {
+          HWND main;
+          HWND found = nullptr;
+        } search{main};
+        EnumWindows(
+            [](HWND hwnd, LPARAM p) -> BOOL {
+              auto* s = reinterpret_cast<Search*>(p);
+              wchar_t cls[32];
+              GetClassNameW(hwnd, cls, 32);
+              if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+              HWND owner = GetWindow(hwnd, GW_OWNER);
+              if (s->main && owner != s->main && GetWindow(owner, GW_OWNER) != s->main) return TRUE;
+              s->found = hwnd;
+              return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+      },
+      "an open box");
+}
+
+int ButtonId(const std::string& which) {
+  if (which == "yes") return IDYES;
+  if (which == "no") return IDNO;
+  if (which == "ok") return IDOK;
+  if (which == "cancel") return IDCANCEL;
+  return std::atoi(which.c_str());
+}
+
+void WaitUntil(const std::function<bool()>& done, const std::string& what, DWORD timeoutMs = kDefaultTimeoutMs) {
+  static const HWND kDone = reinterpret_cast<HWND>(1);  // any non-null handle
+  WaitFor([&] { return done() ? kDone : nullptr; }, what, timeoutMs);
+}
+
+bool Checked(HWND box) { return Send(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+void Rect(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  HWND parent = GetParent(hwnd);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  std::string parentName = NameOf(parent);
+  Print(parentName + " " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+        std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top));
+}
+
+// The client area of a window in screen coordinates: left top width height.
+void ScreenRect(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+        std::to_string(r.bottom - r.top));
+}
+
+void EndSession(unsigned flags, bool callOff) {
+  HWND main = MainWindow();
+  // As Windows does: the query first, waiting for the answer however long the pass takes.
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, flags, SMTO_NORMAL, INFINITE, &answer)) {
+    Fail("no answer to the session query");
+  }
+  Print(answer ? "query: 1" : "query: 0");
+  const BOOL ending = answer && !callOff;
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(main, WM_ENDSESSION, ending, flags, SMTO_NORMAL, INFINITE, &ignored);
+}
+
+int Usage() {
+  Print(
+      "usage: qvdrive COMMAND [ARGS]\n"
+      "  wait-window                 wait until the main window exists\n"
+      "  get NAME | set NAME TEXT    a control's text\n"
+      "  click NAME                  press a button\n"
+      "  tick NAME on|off            set a check box as a user would\n"
+      "  checked NAME | enabled NAME print 1 or 0\n"
+      "  select NAME INDEX           select a list entry\n"
+      "  items NAME                  the entries of a list, one a line\n"
+      "  log                         the log, as UTF-8\n"
+      "  wait-log TEXT [MS]          wait until a log line ends with TEXT\n"
+      "  box                         the open box's caption and text\n"
+      "  press yes|no|ok|cancel|ID   press a button of the open box or dialog\n"
+      "  folder PATH | folder-cancel fill and confirm, or cancel, the folder dialog\n"
+      "  end-session [FLAGS] [off]   WM_QUERYENDSESSION then WM_ENDSESSION; off calls it off\n"
+      "  rect NAME                   parent, left, top, width, height\n"
+      "  screen-rect NAME            the client area on the screen\n"
+      "  windows                     the top-level windows, with their names\n"
+      "NAME is a control of the main window, or FORM.NAME, such as FolderDialog.nameField.");
+  return 2;
+}
+
+int Run(const std::vector<std::string>& a) {
+  if (a.empty()) return Usage();
+  const std::string& cmd = a[0];
+  auto arg = [&](std::size_t i) -> const std::string& {
+    if (i >= a.size()) ExitProcess(static_cast<UINT>(Usage()));
+    return a[i];
+  };
+  if (cmd == "wait-window") {
+    HWND main = MainWindow();
+    WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, "the main window to show");
+  } else if (cmd == "get") {
+    Print(TextOf(Control(arg(1))));
+  } else if (cmd == "set") {
+    Send(Control(arg(1)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(arg(2)).c_str()));
+  } else if (cmd == "click") {
+    Click(Control(arg(1)));
+  } else if (cmd == "tick") {
+    HWND box = Control(arg(1));
+    const bool wanted = arg(2) == "on";
+    if (Checked(box) != wanted) Click(box);
+    WaitUntil([&] { return Checked(box) == wanted; }, arg(1) + " to change");
+  } else if (cmd == "checked") {
+    Print(Checked(Control(arg(1))) ? "1" : "0");
+  } else if (cmd == "enabled") {
+    Print(IsWindowEnabled(Control(arg(1))) ? "1" : "0");
+  } else if (cmd == "select") {
+    HWND list = Control(arg(1));
+    Send(list, LB_SETCURSEL, std::atoi(arg(2).c_str()), 0);
+    PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+  } else if (cmd == "items") {
+    for (const std::string& item : ItemsOf(Control(arg(1)))) Print(item);
+  } else if (cmd == "log") {
+    Print(TextOf(Control("log")));
+  } else if (cmd == "wait-log") {
+    const std::string wanted = arg(1);
+    const DWORD timeout = a.size() > 2 ? static_cast<DWORD>(std::atoi(a[2].c_str())) : kDefaultTimeoutMs;
+    HWND log = Control("log");
+    WaitUntil(
+        [&] {
+          const std::string text = "\r\n" + TextOf(log) + "\r\n";
+          return text.find(wanted + "\r\n") != std::string::npos;
+        },
+        "the log line " + wanted, timeout);
+  } else if (cmd == "box") {
+    HWND box = OpenBox();
+    Print(TextOf(box));
+    Print(TextOf(WaitFor([&] { return GetDlgItem(box, 0xFFFF); }, "the box's text")));
+  } else if (cmd == "press") {
+    HWND box = OpenBox();
+    const int id = ButtonId(arg(1));
+    Click(WaitFor([&] { return GetDlgItem(box, id); }, "the button " + arg(1)));
+  } else if (cmd == "folder") {
+    HWND field = Control("FolderDialog.nameField");
+    Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(arg(1)).c_str()));
+    Click(Control("FolderDialog.okButton"));
+  } else if (cmd == "folder-cancel") {
+    Click(Control("FolderDialog.cancelButton"));
+  } else if (cmd == "end-session") {
+    const unsigned flags = a.size() > 1 ? static_cast<unsigned>(std::strtoul(a[1].c_str(), nullptr, 0)) : 0;
+    EndSession(flags, a.size() > 2 && a[2] == "off");
+  } else if (cmd == "rect") {
+    Rect(Control(arg(1)));
+  } else if (cmd == "screen-rect") {
+    const std::string& name = arg(1);
+    ScreenRect(name == "Quorvel" ? MainWindow() : Control(name));
+  } else if (cmd == "windows") {
+    EnumWindows(
+        [](HWND hwnd, LPARAM) -> BOOL {
+          wchar_t cls[64];
+          GetClassNameW(hwnd, cls, 64);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          Print(Narrow(cls) + " name=" + NameOf(hwnd) + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") +
+                " pid=" + std::to_string(pid));
+          return TRUE;
+        },
+        0);
+  } else {
+    return Usage();
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(Narrow(argv[i]));
+  return Run(args);
+}
