@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
-# Builds the Windows program and runs it under Wine. Until the main window exists this runs
-# the backup pass on a generated tree and prints its timing beside xcopy and cp.
+# Builds Quorvel and runs it under Wine: on your display when there is one, else on a private
+# Xvfb display, saving a screenshot of the main window.
 set -eu
-cd "$(dirname "$0")/.."
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
 bash scripts/bootstrap.sh
 cmake --preset win64 > /dev/null
 cmake --build --preset win64
-bench/run.sh "${QV_BENCH_ROUNDS:-1}"
+
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo > /dev/null 2>&1; then
+  exec scripts/screenshot.sh "$@"
+fi
+
+. tests/e2e/wine-env.sh
+. tests/e2e/program.sh
+ram=/dev/shm/quorvel-ramdisk-$(id -u)
+qv_program_setup "$root/build/win64/run-wine" "$ram"
+echo "R: is $ram, D: is $root/build/win64/run-wine/disk-d; the program folder is $QV_PROGRAM_DIR"
+qv_program_start
+wait "$QV_PROGRAM_PID"

@@ -1,6 +1,7 @@
 // Drives a running Quorvel from outside with window messages, for scripts and for a person:
 //   qvdrive COMMAND [ARGS...]; controls are named as the program names them.
-// Anything that may open a modal loop is posted, never sent, so that the driver never blocks.
+// Only the session end waits on the program without a limit, as Windows does; everything
+// else gives up in time, so that a modal loop never blocks the driver.
 #include <windows.h>
 
 #include <cstdio>
@@ -167,7 +168,12 @@ void WaitUntil(const std::function<bool()>& done, const std::string& what, DWORD
 
 bool Checked(HWND box) { return Send(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+// Waits a moment for the handler, so that the next command sees its effect; a handler that
+// opens a box or runs a long pass goes on after the wait.
+void Click(HWND button) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 1000, &ignored);
+}
 
 void Rect(HWND hwnd) {
   RECT r;
@@ -179,11 +185,16 @@ void Rect(HWND hwnd) {
         std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top));
 }
 
-// The client area of a window in screen coordinates: left top width height.
-void ScreenRect(HWND hwnd) {
+// Where a window is on the screen, left top width height: a form with its frame, a
+// control's client area.
+void ScreenRect(HWND hwnd, bool withFrame) {
   RECT r;
-  GetClientRect(hwnd, &r);
-  MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  if (withFrame) {
+    GetWindowRect(hwnd, &r);
+  } else {
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  }
   Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
         std::to_string(r.bottom - r.top));
 }
@@ -218,7 +229,8 @@ int Usage() {
       "  folder PATH | folder-cancel fill and confirm, or cancel, the folder dialog\n"
       "  end-session [FLAGS] [off]   WM_QUERYENDSESSION then WM_ENDSESSION; off calls it off\n"
       "  rect NAME                   parent, left, top, width, height\n"
-      "  screen-rect NAME            the client area on the screen\n"
+      "  screen-rect NAME            on the screen: a form with its frame, a control's client area\n"
+      "  close                       the main window's close box\n"
       "  windows                     the top-level windows, with their names\n"
       "NAME is a control of the main window, or FORM.NAME, such as FolderDialog.nameField.");
   return 2;
@@ -243,7 +255,7 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "tick") {
     HWND box = Control(arg(1));
     const bool wanted = arg(2) == "on";
-    if (Checked(box) != wanted) Click(box);
+    if (Checked(box) != wanted) PostMessageW(box, BM_CLICK, 0, 0);
     WaitUntil([&] { return Checked(box) == wanted; }, arg(1) + " to change");
   } else if (cmd == "checked") {
     Print(Checked(Control(arg(1))) ? "1" : "0");
@@ -257,7 +269,10 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "items") {
     for (const std::string& item : ItemsOf(Control(arg(1)))) Print(item);
   } else if (cmd == "log") {
-    Print(TextOf(Control("log")));
+    // One entry a line, with Unix line ends for the scripts that read it.
+    std::string text = TextOf(Control("log"));
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+    Print(text);
   } else if (cmd == "wait-log") {
     const std::string wanted = arg(1);
     const DWORD timeout = a.size() > 2 ? static_cast<DWORD>(std::atoi(a[2].c_str())) : kDefaultTimeoutMs;
@@ -275,13 +290,13 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "press") {
     HWND box = OpenBox();
     const int id = ButtonId(arg(1));
-    Click(WaitFor([&] { return GetDlgItem(box, id); }, "the button " + arg(1)));
+    PostMessageW(WaitFor([&] { return GetDlgItem(box, id); }, "the button " + arg(1)), BM_CLICK, 0, 0);
   } else if (cmd == "folder") {
     HWND field = Control("FolderDialog.nameField");
     Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(arg(1)).c_str()));
-    Click(Control("FolderDialog.okButton"));
+    PostMessageW(Control("FolderDialog.okButton"), BM_CLICK, 0, 0);
   } else if (cmd == "folder-cancel") {
-    Click(Control("FolderDialog.cancelButton"));
+    PostMessageW(Control("FolderDialog.cancelButton"), BM_CLICK, 0, 0);
   } else if (cmd == "end-session") {
     const unsigned flags = a.size() > 1 ? static_cast<unsigned>(std::strtoul(a[1].c_str(), nullptr, 0)) : 0;
     EndSession(flags, a.size() > 2 && a[2] == "off");
@@ -289,7 +304,15 @@ int Run(const std::vector<std::string>& a) {
     Rect(Control(arg(1)));
   } else if (cmd == "screen-rect") {
     const std::string& name = arg(1);
-    ScreenRect(name == "Quorvel" ? MainWindow() : Control(name));
+    if (name == "Quorvel") {
+      ScreenRect(MainWindow(), true);
+    } else if (HWND form = FindTopLevel(name)) {
+      ScreenRect(form, true);
+    } else {
+      ScreenRect(Control(name), false);
+    }
+  } else if (cmd == "close") {
+    PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   } else if (cmd == "windows") {
     EnumWindows(
         [](HWND hwnd, LPARAM) -> BOOL {

@@ -1,0 +1,34 @@
+# Sourced after wine-env.sh: installs Quorvel in a program folder of its own and runs it,
+# with R: on a RAM folder under /dev/shm and D: on a disk folder.
+QV_BUILD=${QV_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/win64}
+QVDRIVE=$QV_BUILD/tools/qvdrive/qvdrive.exe
+
+# qv_program_setup STATE_DIR RAM_FOLDER: a prefix, the drives and the program folder.
+qv_program_setup() {
+  local state=$1 ram=$2
+  export WINEPREFIX=$state/prefix
+  qv_prefix_init "$WINEPREFIX"
+  mkdir -p "$ram" "$state/disk-d" "$state/program"
+  qv_map_drive "$WINEPREFIX" r "$ram"
+  qv_map_drive "$WINEPREFIX" d "$state/disk-d"
+  cp "$QV_BUILD/app/quorvel.exe" "$state/program/quorvel.exe"
+  QV_PROGRAM_DIR=$state/program
+}
+
+# qv_program_start: starts the program from its folder; its PID goes to QV_PROGRAM_PID.
+qv_program_start() {
+  "$WINESERVER" -p > /dev/null 2>&1 < /dev/null || true  # fails when one already runs
+  (cd "$QV_PROGRAM_DIR" && exec "$WINE" quorvel.exe > /dev/null 2>&1 < /dev/null) &
+  QV_PROGRAM_PID=$!
+}
+
+# qv_program_wait_exit SECONDS: waits for the program to end; fails when it does not.
+qv_program_wait_exit() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$QV_PROGRAM_PID" 2> /dev/null; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+qv_drive() { "$WINE" "$QVDRIVE" "$@" < /dev/null; }
