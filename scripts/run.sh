@@ -18,4 +18,5 @@ ram=/dev/shm/quorvel-ramdisk-$(id -u)
 qv_program_setup "$root/build/win64/run-wine" "$ram"
 echo "R: is $ram, D: is $root/build/win64/run-wine/disk-d; the program folder is $QV_PROGRAM_DIR"
 qv_program_start
-wait "$QV_PROGRAM_PID"
+wait "$QV_PROGRAM_PID" || true
+"$WINESERVER" -k 2> /dev/null || true

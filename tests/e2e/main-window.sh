@@ -10,7 +10,12 @@ qv_drives_setup "$(realpath -m "$1")"
 QVDRIVE=$(realpath "$3")
 QV_PROGRAM_DIR=$(mktemp -d "${TMPDIR:-/tmp}/qv-program.XXXXXX")
 QV_PROGRAM_PID=
-trap '[ -z "$QV_PROGRAM_PID" ] || kill "$QV_PROGRAM_PID" 2> /dev/null; rm -rf "$RAM" "$DISK" "$QV_PROGRAM_DIR"' EXIT
+cleanup() {
+  [ -z "$QV_PROGRAM_PID" ] || kill "$QV_PROGRAM_PID" 2> /dev/null || true
+  rm -rf "$RAM" "$DISK" "$QV_PROGRAM_DIR"
+  rm -f "$WINEPREFIX/dosdevices/r:" "$WINEPREFIX/dosdevices/d:"
+}
+trap cleanup EXIT
 cp "$2" "$QV_PROGRAM_DIR/quorvel.exe"
 
 # expect_eventually WANTED COMMAND...: polls a qvdrive command until it prints WANTED.

@@ -3,11 +3,13 @@
 QV_BUILD=${QV_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/win64}
 QVDRIVE=$QV_BUILD/tools/qvdrive/qvdrive.exe
 
-# qv_program_setup STATE_DIR RAM_FOLDER: a prefix, the drives and the program folder.
+# qv_program_setup STATE_DIR RAM_FOLDER: a prefix, the drives and the program folder. A Wine
+# left running there from an earlier run is stopped: its desktop may be on another display.
 qv_program_setup() {
   local state=$1 ram=$2
   export WINEPREFIX=$state/prefix
   qv_prefix_init "$WINEPREFIX"
+  "$WINESERVER" -k 2> /dev/null || true
   mkdir -p "$ram" "$state/disk-d" "$state/program"
   qv_map_drive "$WINEPREFIX" r "$ram"
   qv_map_drive "$WINEPREFIX" d "$state/disk-d"
@@ -17,7 +19,6 @@ qv_program_setup() {
 
 # qv_program_start: starts the program from its folder; its PID goes to QV_PROGRAM_PID.
 qv_program_start() {
-  "$WINESERVER" -p > /dev/null 2>&1 < /dev/null || true  # fails when one already runs
   (cd "$QV_PROGRAM_DIR" && exec "$WINE" quorvel.exe > /dev/null 2>&1 < /dev/null) &
   QV_PROGRAM_PID=$!
 }

@@ -14,8 +14,10 @@ case "$action" in
     qv_xvfb_stop "$state"
     qv_xvfb_start "$state"
     qv_prefix_init "$state_dir/prefix"
-    export WINEPREFIX="$state_dir/prefix"
-    "$WINESERVER" -p > /dev/null 2>&1 < /dev/null
+    # The desktop process starts with the services and keeps the display it was given.
+    . "$state"
+    export WINEPREFIX="$state_dir/prefix" DISPLAY=$QV_DISPLAY
+    "$WINESERVER" -p > /dev/null 2>&1 < /dev/null || true  # fails when one already runs
     # Wine's services start with the first program and inherit its output; start them here,
     # detached, so that no test's output pipe stays open after it ends.
     "$WINE" cmd.exe /c exit 0 > /dev/null 2>&1 < /dev/null

@@ -42,37 +42,39 @@ std::string NameOf(HWND hwnd) {
   return Narrow(name, static_cast<int>(n));
 }
 
-HWND FindTopLevel(const std::string& name) {
-  struct Search {
-    std::string name;
-    HWND found = nullptr;
-  } search{name};
-  EnumWindows(
-      [](HWND hwnd, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (NameOf(hwnd) != s->name) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+// The window enumerations, with a test of each window in place of a callback per use.
+using WindowTest = std::function<bool(HWND)>;
+
+struct Search {
+  const WindowTest& test;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK TestWindow(HWND hwnd, LPARAM p) {
+  auto* search = reinterpret_cast<Search*>(p);
+  if (!search->test(hwnd)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+HWND FirstTopLevel(const WindowTest& test) {
+  Search search{test};
+  EnumWindows(TestWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-HWND FindChild(HWND top, const std::string& name) {
-  struct Search {
-    std::string name;
-    HWND found = nullptr;
-  } search{name};
-  EnumChildWindows(
-      top,
-      [](HWND hwnd, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (NameOf(hwnd) != s->name) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+HWND FirstChild(HWND top, const WindowTest& test) {
+  Search search{test};
+  EnumChildWindows(top, TestWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindTopLevel(const std::string& name) {
+  return FirstTopLevel([&](HWND hwnd) { return NameOf(hwnd) == name; });
+}
+
+HWND FindChild(HWND top, const std::string& name) {
+  return FirstChild(top, [&](HWND hwnd) { return NameOf(hwnd) == name; });
 }
 
 // Polls until `ready` gives a window, or fails after the timeout.
@@ -132,23 +134,13 @@ HWND OpenBox() {
   return WaitFor(
       [] {
         HWND main = FindTopLevel("Quorvel");
-        struct Search {
-          HWND main;
-          HWND found = nullptr;
-        } search{main};
-        EnumWindows(
-            [](HWND hwnd, LPARAM p) -> BOOL {
-              auto* s = reinterpret_cast<Search*>(p);
-              wchar_t cls[32];
-              GetClassNameW(hwnd, cls, 32);
-              if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-              HWND owner = GetWindow(hwnd, GW_OWNER);
-              if (s->main && owner != s->main && GetWindow(owner, GW_OWNER) != s->main) return TRUE;
-              s->found = hwnd;
-              return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return FirstTopLevel([main](HWND hwnd) {
+          wchar_t cls[32];
+          GetClassNameW(hwnd, cls, 32);
+          if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return false;
+          HWND owner = GetWindow(hwnd, GW_OWNER);
+          return !main || owner == main || GetWindow(owner, GW_OWNER) == main;
+        });
       },
       "an open box");
 }
@@ -314,17 +306,15 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "close") {
     PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   } else if (cmd == "windows") {
-    EnumWindows(
-        [](HWND hwnd, LPARAM) -> BOOL {
-          wchar_t cls[64];
-          GetClassNameW(hwnd, cls, 64);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          Print(Narrow(cls) + " name=" + NameOf(hwnd) + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") +
-                " pid=" + std::to_string(pid));
-          return TRUE;
-        },
-        0);
+    FirstTopLevel([](HWND hwnd) {
+      wchar_t cls[64];
+      GetClassNameW(hwnd, cls, 64);
+      DWORD pid = 0;
+      GetWindowThreadProcessId(hwnd, &pid);
+      Print(Narrow(cls) + " name=" + NameOf(hwnd) + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") +
+            " pid=" + std::to_string(pid));
+      return false;
+    });
   } else {
     return Usage();
   }

@@ -5,21 +5,9 @@ namespace {
 
 constexpr int kCharacterHeight = 12;
 
-bool FaceInstalled(const wchar_t* face) {
-  LOGFONTW wanted{};
-  wanted.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
-  bool found = false;
-  HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExW(
-      screen, &wanted,
-      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-        *reinterpret_cast<bool*>(found) = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
-  return found;
+int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
 }
 
 HFONT MakeFont(const std::wstring& face) {
@@ -29,12 +17,23 @@ HFONT MakeFont(const std::wstring& face) {
 
 }  // namespace
 
+bool FontSet::Installed(const std::wstring& face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynW(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
 std::wstring FontSet::ChooseFace(FontFace face) {
   static const wchar_t* const proportional[] = {L"ＭＳ Ｐゴシック", L"MS PGothic", L"IPAPGothic", L"IPAPゴシック"};
   static const wchar_t* const fixed[] = {L"ＭＳ ゴシック", L"MS Gothic", L"IPAGothic", L"IPAゴシック"};
   const auto& candidates = face == FontFace::FixedPitch ? fixed : proportional;
   for (const wchar_t* candidate : candidates) {
-    if (FaceInstalled(candidate)) return candidate;
+    if (Installed(candidate)) return candidate;
   }
   return candidates[0];  // the font mapper picks the nearest Shift-JIS face
 }

@@ -45,6 +45,8 @@ class FontSet {
   FontSet();
   HFONT For(FontFace face) const { return face == FontFace::FixedPitch ? fixed_.get() : proportional_.get(); }
   static std::wstring ChooseFace(FontFace face);
+  // Installed with the Shift-JIS character set.
+  static bool Installed(const std::wstring& face);
 
  private:
   UniqueFont proportional_;
