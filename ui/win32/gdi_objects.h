@@ -9,34 +9,25 @@
 
 namespace qv::ui {
 
-class UniqueFont {
+// Owns one GDI object; the system's stock objects are borrowed as plain handles instead.
+template <typename Handle>
+class UniqueGdiObject {
  public:
-  UniqueFont() = default;
-  explicit UniqueFont(HFONT font) : font_(font) {}
-  ~UniqueFont() {
-    if (font_) DeleteObject(font_);
+  UniqueGdiObject() = default;
+  explicit UniqueGdiObject(Handle handle) : handle_(handle) {}
+  ~UniqueGdiObject() {
+    if (handle_) DeleteObject(handle_);
   }
-  UniqueFont(const UniqueFont&) = delete;
-  UniqueFont& operator=(const UniqueFont&) = delete;
-  HFONT get() const { return font_; }
+  UniqueGdiObject(const UniqueGdiObject&) = delete;
+  UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
+  Handle get() const { return handle_; }
 
  private:
-  HFONT font_ = nullptr;
+  Handle handle_ = nullptr;
 };
 
-class UniqueBrush {
- public:
-  explicit UniqueBrush(HBRUSH brush) : brush_(brush) {}
-  ~UniqueBrush() {
-    if (brush_) DeleteObject(brush_);
-  }
-  UniqueBrush(const UniqueBrush&) = delete;
-  UniqueBrush& operator=(const UniqueBrush&) = delete;
-  HBRUSH get() const { return brush_; }
-
- private:
-  HBRUSH brush_ = nullptr;
-};
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
 
 // "ＭＳ Ｐゴシック" and "ＭＳ ゴシック" at a 12-pixel character height in Shift-JIS, or the
 // nearest installed Japanese face when they are missing.
