@@ -1,18 +1,28 @@
 #include "app/main_window.h"
 
 #include "platform/code_page.h"
+#include "platform/errors.h"
 #include "res/messages.h"
+#include "settings/ini_file.h"
+#include "settings/integer_text.h"
+#include "settings/settings_files.h"
 #include "ui/folder_dialog.h"
 
 namespace qv {
 
 TQuorvel* Quorvel = nullptr;
+bool FirstRun = false;
 
 namespace {
 
 constexpr int kClientWidth = 670;
 constexpr int kClientHeight = 365;
 constexpr int kNoTabStop = -1;
+// The start-up wait when it is off, and when it is 0: a timer of 0 never fires.
+constexpr unsigned kNoWaitMs = 5;
+constexpr int kProgressStepMs = 1000;
+constexpr int kMaxBackupHours = 596;  // the most whose milliseconds fit in 32 bits
+constexpr unsigned kMsPerHour = 3600000;
 
 // A drive root such as R:\ takes exactly 3 bytes in the ANSI code page.
 bool IsDriveRootLength(const std::string& path) { return AnsiByteLength(path) == std::size_t{3}; }
@@ -24,6 +34,7 @@ TQuorvel::TQuorvel(ui::Application& app, MainWindowServices services)
   Layout();
   SetInitialStates();
   WireHandlers();
+  App().Dispatch([this] { FormCreate(); });
 }
 
 void TQuorvel::Layout() {
@@ -97,7 +108,120 @@ void TQuorvel::WireHandlers() {
   cb_use_wait.OnClick = [this] { OnChenge(); };
   cb_backup_timer.OnClick = [this] { OnChenge2(); };
   BTN_manual_backup.OnClick = [this] { BTN_manual_backupClick(); };
+  loadwait.OnTimer = [this] { loadwaitTimer(); };
+  progress.OnTimer = [this] { progressTimer(); };
+  backup_timer.OnTimer = [this] { backup_timerTimer(); };
   OnSettingChange = [this](const std::string& area) { services_.regional.OnSettingChange(area); };
+}
+
+void TQuorvel::FormCreate() {
+  log.SetText("");
+  if (!services_.files.FileExists(ProgramFile(kSettingsFileName))) {
+    App().ShowNotice(msg::kSettingsMissing);
+    App().Terminate();  // the rest still runs; the loop then ends at once
+  }
+  CheckFolderListFile();
+  StartUpdateCheck();
+  SetControlsEnabled(false);
+  ReadFirstSettings();
+  ArmWait();
+}
+
+void TQuorvel::CheckFolderListFile() {
+  const std::string path = ProgramFile(kFolderListFileName);
+  if (services_.files.FileExists(path)) return;
+  WriteLog(msg::kFolderListCreated);
+  if (!services_.files.CreateEmptyFile(path).ok()) throw AppError(Format(msg::kCannotCreateFile, path.c_str()));
+}
+
+void TQuorvel::StartUpdateCheck() {
+  const std::string tool = ProgramFile(kUpdateToolFileName);
+  if (!services_.files.FileExists(tool)) return;
+  services_.shell.Execute(NativeHandle(), tool);
+  WriteLog(msg::kUpdateCheck);
+}
+
+void TQuorvel::ReadFirstSettings() {
+  TIniFile SettingsIni(services_.profiles, ProgramFile(kSettingsFileName));
+  FirstRun = SettingsIni.ReadBool(keys::kOptions, keys::kFirst, defaults::kFirst);
+  cb_use_wait.SetChecked(SettingsIni.ReadBool(keys::kOptions, keys::kUseWait, defaults::kUseWait));
+  if (cb_use_wait.Checked()) WriteLog(msg::kWaiting);
+  wait_interval.SetText(SettingsIni.ReadString(keys::kOptions, keys::kInterval, defaults::kInterval));
+  if (!FirstRun) {
+    cb_visible.SetChecked(SettingsIni.ReadBool(keys::kOptions, keys::kFormVisible, defaults::kFormVisible));
+    if (!cb_visible.Checked()) App().SetShowMainForm(false);
+  }
+}
+
+void TQuorvel::ArmWait() {
+  if (!cb_use_wait.Checked()) {
+    loadwait.SetInterval(kNoWaitMs);
+    loadwait.SetEnabled(true);
+    return;
+  }
+  const int wait = StrToInt(wait_interval.Text());
+  loadwait.SetInterval(wait == 0 ? kNoWaitMs : static_cast<unsigned>(wait));
+  ProgressBar1.SetMax(StrToInt(wait_interval.Text()));  // refuses a negative wait
+  progress.SetEnabled(true);
+  loadwait.SetEnabled(true);
+  wait_interval.SetEnabled(false);
+}
+
+void TQuorvel::loadwaitTimer() {
+  loadwait.SetEnabled(false);  // first, so that the stage never runs inside itself
+  ReadRemainingSettings();
+  LoadFolderList();
+  WriteLog(msg::kStarted);
+  if (FirstRun) {
+    BTN_UnInst.SetEnabled(false);
+    BTN_manual_backup.SetEnabled(false);
+    WriteLog(msg::kFirstStart);
+  } else {
+    TransferFolders(tdRestore);
+  }
+}
+
+void TQuorvel::ReadRemainingSettings() {
+  TIniFile SettingsIni(services_.profiles, ProgramFile(kSettingsFileName));
+  SetControlsEnabled(true);
+  cb_backup_timer.SetChecked(
+      SettingsIni.ReadBool(keys::kOptions, keys::kUseBackupTimer, defaults::kUseBackupTimer));
+  int_backup_timer.SetText(SettingsIni.ReadString(keys::kOptions, keys::kBackupHours, defaults::kBackupHours));
+  const int hours = StrToInt(int_backup_timer.Text());
+  const bool periodFits = hours >= 0 && hours <= kMaxBackupHours;
+  if (periodFits) {
+    backup_timer.SetInterval(static_cast<unsigned>(hours) * kMsPerHour);
+  } else {
+    WriteLog(msg::kBackupPeriodOutOfRange);
+  }
+  DriveLetter.SetText(SettingsIni.ReadString(keys::kOptions, keys::kDriveLetter, defaults::kDriveLetter));
+  CopyTo.SetText(SettingsIni.ReadString(keys::kOptions, keys::kCopyTo, defaults::kCopyTo));
+  if (cb_use_wait.Checked()) wait_interval.SetEnabled(true);
+  if (cb_backup_timer.Checked()) {
+    int_backup_timer.SetEnabled(true);
+    if (periodFits) backup_timer.SetEnabled(true);
+  }
+}
+
+void TQuorvel::LoadFolderList() {
+  const auto entries = qv::LoadFolderList(services_.files, ProgramFile(kFolderListFileName));
+  ListBox1.Clear();
+  for (const std::string& entry : entries) ListBox1.Add(entry);
+}
+
+void TQuorvel::progressTimer() {
+  if (ProgressBar1.Position() == ProgressBar1.Max()) {
+    progress.SetEnabled(false);
+  } else {
+    ProgressBar1.SetPosition(ProgressBar1.Position() + kProgressStepMs);
+  }
+}
+
+void TQuorvel::SetControlsEnabled(bool Enabled) {
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&GroupBox1, &GroupBox2, &GroupBox3, &btn_save,
+                                                            &BTN_UnInst, &BTN_manual_backup}) {
+    c->SetEnabled(Enabled);
+  }
 }
 
 void TQuorvel::btn_opendirClick() {
@@ -135,6 +259,8 @@ void TQuorvel::btn_removeallClick() { ListBox1.Clear(); }
 void TQuorvel::OnChenge() { wait_interval.SetEnabled(cb_use_wait.Checked()); }
 
 void TQuorvel::OnChenge2() { int_backup_timer.SetEnabled(cb_backup_timer.Checked()); }
+
+void TQuorvel::backup_timerTimer() { TransferFolders(tdBackup); }
 
 void TQuorvel::BTN_manual_backupClick() { TransferFolders(tdBackup); }
 

@@ -8,6 +8,8 @@
 #include "engine/working_settings.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/profile_store.h"
+#include "platform/shell.h"
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -17,12 +19,19 @@ namespace qv {
 
 struct MainWindowServices {
   FileSystem& files;
+  ProfileStore& profiles;
+  Shell& shell;
   Clock& clock;
   RegionalSettings& regional;
+  std::string programFolder;  // with its trailing backslash
 };
+
+// True while the settings have never been saved.
+extern bool FirstRun;
 
 class TQuorvel : public ui::Form {
  public:
+  // Its creation runs the first stage of start-up.
   TQuorvel(ui::Application& app, MainWindowServices services);
 
   ui::GroupBox GroupBox1;
@@ -57,17 +66,22 @@ class TQuorvel : public ui::Form {
   ui::Button BTN_manual_backup;
   ui::Button BTN_UnInst;
 
+  void FormCreate();
   void btn_opendirClick();
   void btn_opendir2Click();
   void btn_addClick();
   void btn_removeClick();
   void btn_removeallClick();
+  void loadwaitTimer();
+  void progressTimer();
   void OnChenge();
   void OnChenge2();
+  void backup_timerTimer();
   void BTN_manual_backupClick();
 
   void WriteLog(const std::string& message);
   void TransferFolders(TTransferDirection Direction);
+  void SetControlsEnabled(bool Enabled);
 
  private:
   // The log memo as the activity log's text.
@@ -97,6 +111,13 @@ class TQuorvel : public ui::Form {
   void Layout();
   void SetInitialStates();
   void WireHandlers();
+  std::string ProgramFile(const char* name) const { return services_.programFolder + name; }
+  void CheckFolderListFile();
+  void StartUpdateCheck();
+  void ReadFirstSettings();
+  void ArmWait();
+  void ReadRemainingSettings();
+  void LoadFolderList();
 
   MainWindowServices services_;
   MemoText logText_{log};

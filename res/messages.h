@@ -34,6 +34,24 @@ inline constexpr char kReasonUnknown[] = "原因不明";
 // Raised when a list is read past its end.
 inline constexpr char kListIndexError[] = "リストのインデックスが範囲を超えています (%d)";
 
+// Errors of the settings and folder-list files, and of numbers typed as text.
+inline constexpr char kNotAnInteger[] = "'%s' is not a valid integer value";
+inline constexpr char kCannotWrite[] = "%s に書き込めません";
+inline constexpr char kCannotOpenFile[] = "ファイル %s は開けません";
+inline constexpr char kCannotCreateFile[] = "ファイル %s を作成できません";
+// A text the ANSI code page of the files cannot hold is refused rather than changed.
+inline constexpr char kNotInAnsiCodePage[] = "「%s」はこのシステムの文字コードで保存できません";
+inline constexpr char kProgressRangeError[] = "プログレスバーの最大値が範囲外です (%d)";
+
+// Start-up.
+inline constexpr char kSettingsMissing[] = "Settings.iniがありません、起動に必須なファイルです";
+inline constexpr char kFolderListCreated[] = "DAT消失 新規作成";
+inline constexpr char kUpdateCheck[] = "アップデートチェック";
+inline constexpr char kWaiting[] = "待機中...";
+inline constexpr char kStarted[] = "Quorvel起動";
+inline constexpr char kFirstStart[] = "初回起動 設定をしてください";
+inline constexpr char kBackupPeriodOutOfRange[] = "定期バックアップの時間が範囲外です(0～596) 定期バックアップは行いません";
+
 // Message boxes.
 inline constexpr char kQuestionCaption[] = "情報";
 inline constexpr char kButtonYes[] = "はい(&Y)";

@@ -36,6 +36,9 @@ class ControlPeer {
   // Puts this control after `previous` among its siblings (null: first), for the tab order.
   virtual void PlaceAfter(ControlPeer* previous) = 0;
 
+  // The platform's window, for calls that want an owner; null where there is none.
+  virtual void* NativeHandle() const { return nullptr; }
+
   // Check boxes.
   virtual bool Checked() const { return false; }
   virtual void SetChecked(bool) {}

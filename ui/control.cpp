@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
+#include "res/messages.h"
 #include "ui/application.h"
 
 namespace qv::ui {
@@ -158,8 +159,9 @@ void ListBox::UserDoubleClicked() {
 }
 
 void ProgressBar::SetRange(int min, int max) {
+  if (max < min) throw AppError(Format(msg::kProgressRangeError, max));
   min_ = min;
-  max_ = std::max(min, max);
+  max_ = max;
   Peer()->SetRange(min_, max_);
   SetPosition(position_);
 }

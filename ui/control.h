@@ -46,6 +46,7 @@ class Control {
   void SetFont(FontFace face);
 
   ControlPeer* Peer() const { return peer_.get(); }
+  void* NativeHandle() const { return peer_ ? peer_->NativeHandle() : nullptr; }
 
   // Sorts each parent's children by tab order; controls without one go last.
   void ApplyTabOrder();
@@ -146,7 +147,9 @@ class ProgressBar : public Control {
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const { return position_; }
+  // Raises an error for a maximum below the minimum.
   void SetRange(int min, int max);
+  void SetMax(int max) { SetRange(min_, max); }
   void SetPosition(int position);
 
  private:

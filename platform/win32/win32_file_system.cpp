@@ -155,7 +155,7 @@ FileResult Win32FileSystem::RemoveFolder(const std::string& path) {
 }
 
 FileResult Win32FileSystem::ReadWholeFile(const std::string& path, std::string& bytes) {
-  FileHandle f(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  FileHandle f(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f.valid()) return LastError();
   bytes.clear();

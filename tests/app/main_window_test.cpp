@@ -4,6 +4,8 @@
 
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/memory_file_system.h"
+#include "platform/headless/recording_shell.h"
+#include "platform/profile_store.h"
 #include "res/messages.h"
 #include "ui/folder_dialog.h"
 #include "ui/headless/headless_backend.h"
@@ -15,14 +17,25 @@ using ui::HeadlessBackend;
 using User = ui::HeadlessBackend;
 using Strings = std::vector<std::string>;
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  MainWindowTest() {
+// Files a test puts beside the program before the window is made.
+struct ProgramFolder {
+  explicit ProgramFolder(MemoryFileSystem& fs, const std::string& settings = "[Options]\r\nFirst=0\r\n") {
     fs.AddDrive('R');
     fs.AddDrive('D');
     fs.AddFolder("D:\\bk");
+    fs.AddFile("C:\\Quorvel\\Settings.ini", settings);
+    fs.AddFile("C:\\Quorvel\\RAMDiskDirs.dat", "");
+  }
+};
+
+// A window whose start-up has run, with saved settings and an empty list; the log is
+// emptied after the start.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
     app.SetMainForm(window);
-    window.Show();
+    backend.Advance(5);
+    window.log.SetText("");
   }
 
   // The messages of the log, oldest first.
@@ -52,11 +65,14 @@ class MainWindowTest : public ::testing::Test {
   }
 
   MemoryFileSystem fs;
+  ProgramFolder folder{fs};
+  TextProfileStore profiles{fs};
+  RecordingShell shell;
   FakeClock clock;
   FakeRegionalSettings regional;
   HeadlessBackend backend;
   ui::Application app{backend};
-  TQuorvel window{app, {fs, clock, regional}};
+  TQuorvel window{app, {fs, profiles, shell, clock, regional, "C:\\Quorvel\\"}};
 };
 
 struct DrivePickCase {
@@ -86,7 +102,7 @@ TEST_P(DrivePickerTest, TakesOnlyA3ByteTextAndMarksARefusalInRed) {
   } else {
     EXPECT_EQ(window.DriveLetter.Text(), "Q:\\");
     EXPECT_EQ(window.DriveLetter.GetColour(), ui::Colour::Red);
-    EXPECT_EQ(LogMessages(), (Strings{"log", msg::kDriveLetterError}));
+    EXPECT_EQ(LogMessages(), (Strings{msg::kDriveLetterError}));
   }
 }
 
@@ -109,7 +125,7 @@ TEST_F(MainWindowTest, BackupFolderPickerTakesThePathUnchanged) {
   NextDialogReturns(std::nullopt);
   User::Click(window.btn_opendir2);
   EXPECT_EQ(window.CopyTo.Text(), "x");
-  EXPECT_EQ(LogMessages(), (Strings{"log"}));
+  EXPECT_EQ(LogMessages(), (Strings{}));
 }
 
 TEST_F(MainWindowTest, AddTakesAnyTextAsItIsAndEmptiesTheField) {
@@ -175,7 +191,7 @@ TEST_F(MainWindowTest, BackupButtonCopiesTheListedFolders) {
   window.ListBox1.Add("work");
   User::Click(window.BTN_manual_backup);
   EXPECT_EQ(fs.Content("D:\\bk\\work\\a.txt"), "A");
-  EXPECT_EQ(LogMessages(), (Strings{"log", msg::kBackupStart, msg::kBackupDone}));
+  EXPECT_EQ(LogMessages(), (Strings{msg::kBackupStart, msg::kBackupDone}));
 }
 
 TEST_F(MainWindowTest, ABackupClickDuringARestoreWalkRunsWholeInsideIt) {
@@ -193,7 +209,7 @@ TEST_F(MainWindowTest, ABackupClickDuringARestoreWalkRunsWholeInsideIt) {
   window.TransferFolders(tdRestore);
   ASSERT_TRUE(clicked);
   // The restore has not yet made R:\work when the backup runs in its walk.
-  EXPECT_EQ(LogMessages(), (Strings{"log", msg::kRestoreStart, msg::kBackupStart, msg::kSkipNoRamFolder,
+  EXPECT_EQ(LogMessages(), (Strings{msg::kRestoreStart, msg::kBackupStart, msg::kSkipNoRamFolder,
                                     msg::kBackupDone, msg::kRestoreDone}));
   EXPECT_EQ(fs.Content("R:\\work\\a.txt"), "A");
   EXPECT_EQ(fs.Content("D:\\bk\\keep\\k.txt"), "K");

@@ -3,6 +3,7 @@
 // Only the session end waits on the program without a limit, as Windows does; everything
 // else gives up in time, so that a modal loop never blocks the driver.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -214,6 +215,7 @@ int Usage() {
       "  checked NAME | enabled NAME print 1 or 0\n"
       "  select NAME INDEX           select a list entry\n"
       "  items NAME                  the entries of a list, one a line\n"
+      "  progress NAME               a progress bar's position and maximum\n"
       "  log                         the log, as UTF-8\n"
       "  wait-log TEXT [MS]          wait until a log line ends with TEXT\n"
       "  box                         the open box's caption and text\n"
@@ -258,6 +260,9 @@ int Run(const std::vector<std::string>& a) {
     Send(list, LB_SETCURSEL, std::atoi(arg(2).c_str()), 0);
     PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
+  } else if (cmd == "progress") {
+    HWND bar = Control(arg(1));
+    Print(std::to_string(Send(bar, PBM_GETPOS, 0, 0)) + " " + std::to_string(Send(bar, PBM_GETRANGE, FALSE, 0)));
   } else if (cmd == "items") {
     for (const std::string& item : ItemsOf(Control(arg(1)))) Print(item);
   } else if (cmd == "log") {

@@ -18,6 +18,7 @@ class Win32Peer : public ControlPeer {
   Win32Peer(Win32Backend& backend, Control& control) : backend_(backend), control_(control) {}
   ~Win32Peer() override;
   HWND Hwnd() const { return window_.get(); }
+  void* NativeHandle() const override { return Hwnd(); }
 
   std::string Text() const override;
   void SetText(const std::string& text) override;

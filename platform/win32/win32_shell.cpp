@@ -1,0 +1,14 @@
+#include "platform/win32/win32_shell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/win32/wide.h"
+
+namespace qv {
+
+void Win32Shell::Execute(void* ownerWindow, const std::string& file) {
+  ShellExecuteW(static_cast<HWND>(ownerWindow), nullptr, Widen(file).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace qv

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace qv {
+
+class Win32Shell : public Shell {
+ public:
+  void Execute(void* ownerWindow, const std::string& file) override;
+};
+
+}  // namespace qv
