@@ -14,6 +14,8 @@ qv_program_setup() {
   qv_map_drive "$WINEPREFIX" r "$ram"
   qv_map_drive "$WINEPREFIX" d "$state/disk-d"
   cp "$QV_BUILD/app/quorvel.exe" "$state/program/quorvel.exe"
+  # The program needs a Settings.ini; an empty one is a first run.
+  [ -e "$state/program/Settings.ini" ] || : > "$state/program/Settings.ini"
   QV_PROGRAM_DIR=$state/program
 }
 

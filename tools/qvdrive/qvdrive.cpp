@@ -130,17 +130,20 @@ std::vector<std::string> ItemsOf(HWND list) {
   return items;
 }
 
-// The message box or system dialog that the program has open, owned by one of its forms.
+// The message box or system dialog that the program has open, with or without an owner.
 HWND OpenBox() {
   return WaitFor(
       [] {
         HWND main = FindTopLevel("Quorvel");
-        return FirstTopLevel([main](HWND hwnd) {
+        if (!main) return HWND{};
+        DWORD program = 0;
+        GetWindowThreadProcessId(main, &program);
+        return FirstTopLevel([program](HWND hwnd) {
           wchar_t cls[32];
           GetClassNameW(hwnd, cls, 32);
-          if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return false;
-          HWND owner = GetWindow(hwnd, GW_OWNER);
-          return !main || owner == main || GetWindow(owner, GW_OWNER) == main;
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          return lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd) && pid == program;
         });
       },
       "an open box");
