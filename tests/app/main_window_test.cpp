@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/log_messages.h"
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_shell.h"
@@ -38,21 +39,7 @@ class MainWindowTest : public ::testing::Test {
     window.log.SetText("");
   }
 
-  // The messages of the log, oldest first.
-  Strings LogMessages() const {
-    Strings lines;
-    const std::string text = window.log.Text();
-    const std::string space = "\xE3\x80\x80";  // the ideographic space after the time stamp
-    for (std::size_t start = 0; start < text.size();) {
-      std::size_t end = text.find("\r\n", start);
-      if (end == std::string::npos) end = text.size();
-      const std::string line = text.substr(start, end - start);
-      start = end + 2;
-      const std::size_t at = line.find(space);
-      lines.insert(lines.begin(), at == std::string::npos ? line : line.substr(at + space.size()));
-    }
-    return lines;
-  }
+  Strings LogMessages() const { return qv::LogMessages(window.log.Text()); }
 
   // The next folder dialog returns `typed`, or is cancelled when it is empty.
   void NextDialogReturns(std::optional<std::string> typed) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "tests/app/log_messages.h"
 #include "app/main_window.h"
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/memory_file_system.h"
@@ -37,19 +38,7 @@ class StartupTest : public ::testing::Test {
     return *window;
   }
 
-  Strings Log() const {
-    Strings lines;
-    const std::string text = window->log.Text();
-    const std::string space = "\xE3\x80\x80";
-    for (std::size_t start = 0; start < text.size();) {
-      std::size_t end = text.find("\r\n", start);
-      if (end == std::string::npos) end = text.size();
-      const std::string line = text.substr(start, end - start);
-      lines.insert(lines.begin(), line.substr(line.find(space) + space.size()));
-      start = end + 2;
-    }
-    return lines;
-  }
+  Strings Log() const { return LogMessages(window->log.Text()); }
 
   bool Locked() const {
     return !window->GroupBox1.Enabled() && !window->GroupBox2.Enabled() && !window->GroupBox3.Enabled() &&

@@ -7,16 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/drives.sh"
 . "$here/program.sh"
 qv_drives_setup "$(realpath -m "$1")"
-QVDRIVE=$(realpath "$3")
-QV_PROGRAM_DIR=$(mktemp -d "${TMPDIR:-/tmp}/qv-program.XXXXXX")
-QV_PROGRAM_PID=
-cleanup() {
-  [ -z "$QV_PROGRAM_PID" ] || kill "$QV_PROGRAM_PID" 2> /dev/null || true
-  rm -rf "$RAM" "$DISK" "$QV_PROGRAM_DIR"
-  rm -f "$WINEPREFIX/dosdevices/r:" "$WINEPREFIX/dosdevices/d:"
-}
-trap cleanup EXIT
-cp "$2" "$QV_PROGRAM_DIR/quorvel.exe"
+qv_test_setup "$2" "$3"
 # Saved settings, so that start-up leaves every button enabled.
 printf '[Options]\r\nFirst=0\r\n' > "$QV_PROGRAM_DIR/Settings.ini"
 

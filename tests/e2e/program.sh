@@ -35,3 +35,27 @@ qv_program_wait_exit() {
 }
 
 qv_drive() { "$WINE" "$QVDRIVE" "$@" < /dev/null; }
+
+# For the tests, after qv_drives_setup: qv_test_setup QUORVEL_EXE QVDRIVE_EXE makes a fresh
+# program folder, and on exit stops the program and removes the folders and drive links.
+qv_test_setup() {
+  QV_EXE=$(realpath "$1")
+  QVDRIVE=$(realpath "$2")
+  QV_PROGRAM_DIR=
+  QV_PROGRAM_PID=
+  trap qv_test_cleanup EXIT
+  qv_fresh_program
+}
+
+# qv_fresh_program: a new program folder holding only the program.
+qv_fresh_program() {
+  [ -z "$QV_PROGRAM_DIR" ] || rm -rf "$QV_PROGRAM_DIR"
+  QV_PROGRAM_DIR=$(mktemp -d "${TMPDIR:-/tmp}/qv-program.XXXXXX")
+  cp "$QV_EXE" "$QV_PROGRAM_DIR/quorvel.exe"
+}
+
+qv_test_cleanup() {
+  [ -z "$QV_PROGRAM_PID" ] || kill "$QV_PROGRAM_PID" 2> /dev/null || true
+  rm -rf "$RAM" "$DISK" "${QV_PROGRAM_DIR:-/nonexistent}"
+  rm -f "$WINEPREFIX/dosdevices/r:" "$WINEPREFIX/dosdevices/d:"
+}

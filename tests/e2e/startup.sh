@@ -7,23 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/drives.sh"
 . "$here/program.sh"
 qv_drives_setup "$(realpath -m "$1")"
-exe=$(realpath "$2")
-QVDRIVE=$(realpath "$3")
-QV_PROGRAM_DIR=
-QV_PROGRAM_PID=
-cleanup() {
-  [ -z "$QV_PROGRAM_PID" ] || kill "$QV_PROGRAM_PID" 2> /dev/null || true
-  rm -rf "$RAM" "$DISK" "${QV_PROGRAM_DIR:-/nonexistent}"
-  rm -f "$WINEPREFIX/dosdevices/r:" "$WINEPREFIX/dosdevices/d:"
-}
-trap cleanup EXIT
-
-# fresh_program: a new program folder holding only the program.
-fresh_program() {
-  [ -z "$QV_PROGRAM_DIR" ] || rm -rf "$QV_PROGRAM_DIR"
-  QV_PROGRAM_DIR=$(mktemp -d "${TMPDIR:-/tmp}/qv-program.XXXXXX")
-  cp "$exe" "$QV_PROGRAM_DIR/quorvel.exe"
-}
+qv_test_setup "$2" "$3"
 
 # settings LINE...: a Settings.ini of the lines, CR LF ended, in the ANSI code page.
 settings() {
@@ -37,7 +21,7 @@ stop_program() {
 }
 
 # 1. An empty Settings.ini is a first run.
-fresh_program
+qv_fresh_program
 settings
 qv_program_start
 qv_drive wait-window
@@ -54,7 +38,7 @@ stop_program
 echo "ok: first run"
 
 # 2. Saved settings restore a listed folder from D: to R:.
-fresh_program
+qv_fresh_program
 mkdir -p "$DISK/退避/作業/深い"
 printf 'A' > "$DISK/退避/作業/a.txt"
 printf 'ソース' > "$DISK/退避/作業/深い/表示.txt"
@@ -70,7 +54,7 @@ stop_program
 echo "ok: restore at start"
 
 # 3. Without Settings.ini: the notice, the folder list made, and the end.
-fresh_program
+qv_fresh_program
 qv_program_start
 box=$(qv_drive box)
 [ "$box" = "$(printf 'quorvel\nSettings.iniがありません、起動に必須なファイルです')" ] || fail "notice: $box"
@@ -81,7 +65,7 @@ qv_program_wait_exit 10 || fail "the program did not end after the notice"
 echo "ok: no Settings.ini"
 
 # 4. The wait: the bar fills in steps of 1000 up to the wait.
-fresh_program
+qv_fresh_program
 settings First=1 use_wait=1 Interval=2500
 qv_program_start
 qv_drive wait-window
