@@ -2,7 +2,9 @@
 
 #include "platform/code_page.h"
 #include "platform/errors.h"
+#include "platform/path.h"
 #include "res/messages.h"
+#include "settings/autostart.h"
 #include "settings/ini_file.h"
 #include "settings/integer_text.h"
 #include "settings/settings_files.h"
@@ -23,6 +25,20 @@ constexpr unsigned kNoWaitMs = 5;
 constexpr int kProgressStepMs = 1000;
 constexpr int kMaxBackupHours = 596;  // the most whose milliseconds fit in 32 bits
 constexpr unsigned kMsPerHour = 3600000;
+
+// Windows names the reason while the session waits for the pass.
+class ShutdownBlock {
+ public:
+  explicit ShutdownBlock(ui::Form& form) : form_(form) {
+    form.App().GetBackend().BlockShutdown(form, msg::kShutdownBlockReason);
+  }
+  ~ShutdownBlock() { form_.App().GetBackend().UnblockShutdown(form_); }
+  ShutdownBlock(const ShutdownBlock&) = delete;
+  ShutdownBlock& operator=(const ShutdownBlock&) = delete;
+
+ private:
+  ui::Form& form_;
+};
 
 // A drive root such as R:\ takes exactly 3 bytes in the ANSI code page.
 bool IsDriveRootLength(const std::string& path) { return AnsiByteLength(path) == std::size_t{3}; }
@@ -108,10 +124,26 @@ void TQuorvel::WireHandlers() {
   cb_use_wait.OnClick = [this] { OnChenge(); };
   cb_backup_timer.OnClick = [this] { OnChenge2(); };
   BTN_manual_backup.OnClick = [this] { BTN_manual_backupClick(); };
+  btn_save.OnClick = [this] { btn_saveClick(); };
+  BTN_UnInst.OnClick = [this] { BTN_UnInstClick(); };
+  OnCloseQuery = [this] {
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    return CanClose;
+  };
+  // Any of shutdown, restart, log-off or close-app, which the flags tell apart, is handled alike.
+  OnQueryEndSession = [this](unsigned) { return QueryEndSession(); };
+  OnEndSession = [this](bool ending, unsigned) {
+    if (ending) App().Terminate();  // called off: run on as before
+  };
   loadwait.OnTimer = [this] { loadwaitTimer(); };
   progress.OnTimer = [this] { progressTimer(); };
   backup_timer.OnTimer = [this] { backup_timerTimer(); };
   OnSettingChange = [this](const std::string& area) { services_.regional.OnSettingChange(area); };
+}
+
+std::string TQuorvel::ProgramFile(const char* name) const {
+  return IncludeTrailingBackslash(ExtractFileDir(services_.programFile)) + name;
 }
 
 void TQuorvel::FormCreate() {
@@ -187,19 +219,14 @@ void TQuorvel::ReadRemainingSettings() {
   cb_backup_timer.SetChecked(
       SettingsIni.ReadBool(keys::kOptions, keys::kUseBackupTimer, defaults::kUseBackupTimer));
   int_backup_timer.SetText(SettingsIni.ReadString(keys::kOptions, keys::kBackupHours, defaults::kBackupHours));
-  const int hours = StrToInt(int_backup_timer.Text());
-  const bool periodFits = hours >= 0 && hours <= kMaxBackupHours;
-  if (periodFits) {
-    backup_timer.SetInterval(static_cast<unsigned>(hours) * kMsPerHour);
-  } else {
-    WriteLog(msg::kBackupPeriodOutOfRange);
-  }
+  const auto period = BackupPeriod(StrToInt(int_backup_timer.Text()));
+  if (period) backup_timer.SetInterval(*period);
   DriveLetter.SetText(SettingsIni.ReadString(keys::kOptions, keys::kDriveLetter, defaults::kDriveLetter));
   CopyTo.SetText(SettingsIni.ReadString(keys::kOptions, keys::kCopyTo, defaults::kCopyTo));
   if (cb_use_wait.Checked()) wait_interval.SetEnabled(true);
   if (cb_backup_timer.Checked()) {
     int_backup_timer.SetEnabled(true);
-    if (periodFits) backup_timer.SetEnabled(true);
+    if (period) backup_timer.SetEnabled(true);
   }
 }
 
@@ -207,6 +234,12 @@ void TQuorvel::LoadFolderList() {
   const auto entries = qv::LoadFolderList(services_.files, ProgramFile(kFolderListFileName));
   ListBox1.Clear();
   for (const std::string& entry : entries) ListBox1.Add(entry);
+}
+
+std::optional<unsigned> TQuorvel::BackupPeriod(int hours) {
+  if (hours >= 0 && hours <= kMaxBackupHours) return static_cast<unsigned>(hours) * kMsPerHour;
+  WriteLog(msg::kBackupPeriodOutOfRange);
+  return std::nullopt;
 }
 
 void TQuorvel::progressTimer() {
@@ -259,6 +292,92 @@ void TQuorvel::btn_removeallClick() { ListBox1.Clear(); }
 void TQuorvel::OnChenge() { wait_interval.SetEnabled(cb_use_wait.Checked()); }
 
 void TQuorvel::OnChenge2() { int_backup_timer.SetEnabled(cb_backup_timer.Checked()); }
+
+void TQuorvel::btn_saveClick() {
+  if (!IsDriveRootLength(DriveLetter.Text())) {
+    DriveLetter.SetColour(ui::Colour::Red);  // only an accepted pick clears it again
+    WriteLog(msg::kDriveLetterError);
+    return;
+  }
+  RegisterAutostart();
+  SaveFolderList(services_.files, ProgramFile(kFolderListFileName), ListBox1.Items());
+  WriteSettings();
+  WriteLog(msg::kSettingsSaved);
+  RearmBackupTimer();
+  BTN_manual_backup.SetEnabled(true);
+}
+
+void TQuorvel::RegisterAutostart() {
+  switch (qv::RegisterAutostart(services_.registry, services_.programFile)) {
+    case RegisterOutcome::KeyNotOpened:
+      return WriteLog(msg::kRegistryKeyNotOpened);
+    case RegisterOutcome::AlreadyRegistered:
+      return WriteLog(msg::kAlreadyRegistered);
+    case RegisterOutcome::Registered:
+      return WriteLog(msg::kRegistered);
+  }
+}
+
+void TQuorvel::WriteSettings() {
+  TIniFile SettingsIni(services_.profiles, ProgramFile(kSettingsFileName));
+  FirstRun = false;  // before the first key, so that it holds even when a write fails
+  SettingsIni.WriteBool(keys::kOptions, keys::kFirst, FirstRun);
+  SettingsIni.WriteBool(keys::kOptions, keys::kFormVisible, cb_visible.Checked());
+  SettingsIni.WriteBool(keys::kOptions, keys::kUseWait, cb_use_wait.Checked());
+  SettingsIni.WriteBool(keys::kOptions, keys::kUseBackupTimer, cb_backup_timer.Checked());
+  SettingsIni.WriteString(keys::kOptions, keys::kDriveLetter, DriveLetter.Text());
+  SettingsIni.WriteString(keys::kOptions, keys::kCopyTo, CopyTo.Text());
+  SettingsIni.WriteString(keys::kOptions, keys::kInterval, wait_interval.Text());
+  SettingsIni.WriteString(keys::kOptions, keys::kBackupHours, int_backup_timer.Text());
+}
+
+// The same period and an already running timer change nothing, so a countdown goes on.
+void TQuorvel::RearmBackupTimer() {
+  if (!cb_backup_timer.Checked()) return backup_timer.SetEnabled(false);
+  const auto period = BackupPeriod(StrToInt(int_backup_timer.Text()));
+  if (!period) return backup_timer.SetEnabled(false);
+  backup_timer.SetInterval(*period);
+  backup_timer.SetEnabled(true);
+}
+
+void TQuorvel::BTN_UnInstClick() {
+  if (App().AskQuestion(msg::kUninstallQuestion) == ui::BoxAnswer::No) return;
+  switch (UnregisterAutostart(services_.registry)) {
+    case UnregisterOutcome::KeyNotOpened:
+      WriteLog(msg::kRegistryKeyNotOpened);
+      break;
+    case UnregisterOutcome::Removed:
+      WriteLog(msg::kUnregistered);
+      break;
+    case UnregisterOutcome::NotRegistered:
+      WriteLog(msg::kNotRegistered);
+      break;
+    case UnregisterOutcome::NotRemoved:
+      WriteLog(msg::kNotUnregistered);
+      break;
+  }
+  App().ShowNotice(msg::kFarewell);
+  App().Terminate();  // no close question, no pass
+}
+
+bool TQuorvel::QueryEndSession() {
+  ShutdownPending = true;
+  bool CanClose = true;
+  FormCloseQuery(CanClose);
+  return CanClose;
+}
+
+void TQuorvel::FormCloseQuery(bool& CanClose) {
+  if (ShutdownPending) {
+    ShutdownPending = false;
+    if (FirstRun) App().Terminate();
+    const ShutdownBlock block(*this);
+    TransferFolders(tdBackup);
+    return;
+  }
+  if (FirstRun) App().Terminate();
+  if (App().AskQuestion(msg::kCloseQuestion) == ui::BoxAnswer::No) CanClose = false;
+}
 
 void TQuorvel::backup_timerTimer() { TransferFolders(tdBackup); }
 

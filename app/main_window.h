@@ -1,6 +1,7 @@
 // TQuorvel, the main window: the working settings live in its controls.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/activity_log.h"
@@ -9,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/profile_store.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "ui/application.h"
 #include "ui/control.h"
@@ -20,10 +22,11 @@ namespace qv {
 struct MainWindowServices {
   FileSystem& files;
   ProfileStore& profiles;
+  Registry& registry;
   Shell& shell;
   Clock& clock;
   RegionalSettings& regional;
-  std::string programFolder;  // with its trailing backslash
+  std::string programFile;  // the full path of the running program
 };
 
 // True while the settings have never been saved.
@@ -69,6 +72,7 @@ class TQuorvel : public ui::Form {
   void FormCreate();
   void btn_opendirClick();
   void btn_opendir2Click();
+  void btn_saveClick();
   void btn_addClick();
   void btn_removeClick();
   void btn_removeallClick();
@@ -78,6 +82,8 @@ class TQuorvel : public ui::Form {
   void OnChenge2();
   void backup_timerTimer();
   void BTN_manual_backupClick();
+  void BTN_UnInstClick();
+  void FormCloseQuery(bool& CanClose);
 
   void WriteLog(const std::string& message);
   void TransferFolders(TTransferDirection Direction);
@@ -111,13 +117,22 @@ class TQuorvel : public ui::Form {
   void Layout();
   void SetInitialStates();
   void WireHandlers();
-  std::string ProgramFile(const char* name) const { return services_.programFolder + name; }
+  bool QueryEndSession();
+  std::string ProgramFile(const char* name) const;
   void CheckFolderListFile();
   void StartUpdateCheck();
   void ReadFirstSettings();
   void ArmWait();
   void ReadRemainingSettings();
   void LoadFolderList();
+  void RegisterAutostart();
+  void WriteSettings();
+  void RearmBackupTimer();
+  // The period of `backup_timer` for an hour count, or nothing (with a log line) when the
+  // milliseconds do not fit.
+  std::optional<unsigned> BackupPeriod(int hours);
+
+  bool ShutdownPending = false;
 
   MainWindowServices services_;
   MemoText logText_{log};

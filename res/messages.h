@@ -52,6 +52,21 @@ inline constexpr char kStarted[] = "Quorvel起動";
 inline constexpr char kFirstStart[] = "初回起動 設定をしてください";
 inline constexpr char kBackupPeriodOutOfRange[] = "定期バックアップの時間が範囲外です(0～596) 定期バックアップは行いません";
 
+// Saving, the start with Windows, uninstalling, closing.
+inline constexpr char kSettingsSaved[] = "全設定保存完了";
+inline constexpr char kRegistryKeyNotOpened[] = "レジストリキーを開けません";
+inline constexpr char kAlreadyRegistered[] = "すでに常駐登録済み";
+inline constexpr char kRegistered[] = "レジストリ書き込み成功";
+inline constexpr char kRegistryWriteFailed[] = "'%s' の設定に失敗しました";
+inline constexpr char kUninstallQuestion[] = "本当にアンインストールしますか？\r\n(ここで削除されるのは常駐設定のみです)";
+inline constexpr char kUnregistered[] = "常駐設定削除完了";
+inline constexpr char kNotRegistered[] = "常駐設定はありませんでした";
+inline constexpr char kNotUnregistered[] = "常駐設定を削除できませんでした";
+inline constexpr char kFarewell[] = "ご利用ありがとうございました、終了します";
+inline constexpr char kCloseQuestion[] = "本当に終了してよろしいですか？\r\n設定の再読み込みなどはWindowsの再起動のほうが無難です";
+// Shown by Windows while the session waits for the backup at its end.
+inline constexpr char kShutdownBlockReason[] = "RAMディスクの内容をバックアップしています。終わるまでお待ちください";
+
 // Message boxes.
 inline constexpr char kQuestionCaption[] = "情報";
 inline constexpr char kButtonYes[] = "はい(&Y)";

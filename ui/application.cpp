@@ -79,7 +79,9 @@ BoxAnswer Application::ShowNotice(const std::string& text) { return ShowBox(BoxK
 
 BoxAnswer Application::ShowBox(BoxKind kind, const std::string& text, const std::string& caption) {
   if (terminated_) return BoxAnswer::None;
-  return backend_.ShowBox(mainForm_, kind, text, caption);
+  const BoxAnswer answer = backend_.ShowBox(mainForm_, kind, text, caption);
+  // An end requested while the box was open closes it with no answer.
+  return terminated_ ? BoxAnswer::None : answer;
 }
 
 }  // namespace qv::ui

@@ -88,6 +88,9 @@ class Backend {
   virtual void RunModal(Form& form) = 0;
   // The system's dialog to connect a network drive; false when none was connected.
   virtual bool ConnectNetworkDrive(Form* owner) = 0;
+  // What Windows shows while the session waits for this form; failing is harmless.
+  virtual void BlockShutdown(Form& form, const std::string& reason) = 0;
+  virtual void UnblockShutdown(Form& form) = 0;
 };
 
 }  // namespace qv::ui

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "platform/path.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "ui/application.h"
 #include "ui/win32/win32_backend.h"
@@ -30,18 +30,20 @@ std::string ProgramFile() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Asked late at the session end, so that programs writing to the RAM disk are gone first.
+  SetProcessShutdownParameters(0x180, 0);
   qv::ui::Win32Backend backend(instance);
   qv::ui::Application app(backend);
   const std::string programFile = ProgramFile();
   app.SetTitle(qv::ui::TitleFromProgramFile(programFile));
   qv::Win32FileSystem files;
   qv::Win32ProfileStore profiles;
+  qv::Win32Registry registry;
   qv::Win32Shell shell;
   qv::Win32Clock clock;
   qv::Win32RegionalSettings regional;
   // Being made first, it is the main window; its creation runs the first stage of start-up.
-  qv::TQuorvel window(app, {files, profiles, shell, clock, regional,
-                            qv::IncludeTrailingBackslash(qv::ExtractFileDir(programFile))});
+  qv::TQuorvel window(app, {files, profiles, registry, shell, clock, regional, programFile});
   qv::Quorvel = &window;
   app.SetMainForm(window);
   app.Run();

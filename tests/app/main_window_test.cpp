@@ -5,6 +5,7 @@
 #include "tests/app/log_messages.h"
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/memory_file_system.h"
+#include "platform/headless/memory_registry.h"
 #include "platform/headless/recording_shell.h"
 #include "platform/profile_store.h"
 #include "res/messages.h"
@@ -54,12 +55,13 @@ class MainWindowTest : public ::testing::Test {
   MemoryFileSystem fs;
   ProgramFolder folder{fs};
   TextProfileStore profiles{fs};
+  MemoryRegistry registry;
   RecordingShell shell;
   FakeClock clock;
   FakeRegionalSettings regional;
   HeadlessBackend backend;
   ui::Application app{backend};
-  TQuorvel window{app, {fs, profiles, shell, clock, regional, "C:\\Quorvel\\"}};
+  TQuorvel window{app, {fs, profiles, registry, shell, clock, regional, "C:\\Quorvel\\quorvel.exe"}};
 };
 
 struct DrivePickCase {

@@ -1,66 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
-#include "tests/app/log_messages.h"
-#include "app/main_window.h"
-#include "platform/headless/fake_clock.h"
-#include "platform/headless/memory_file_system.h"
-#include "platform/headless/recording_shell.h"
-#include "platform/profile_store.h"
 #include "res/messages.h"
-#include "ui/headless/headless_backend.h"
+#include "tests/app/window_fixture.h"
 
 namespace qv {
 namespace {
 
-using Strings = std::vector<std::string>;
 using User = ui::HeadlessBackend;
-constexpr char kFolder[] = "C:\\Quorvel\\";
-const std::string kIni = std::string(kFolder) + "Settings.ini";
-const std::string kDat = std::string(kFolder) + "RAMDiskDirs.dat";
+const std::string kIni = WindowFixture::Ini();
+const std::string kDat = WindowFixture::Dat();
+constexpr const char* kFolder = WindowFixture::kFolder;
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public WindowFixture {
  protected:
-  StartupTest() {
-    fs.AddDrive('R');
-    fs.AddDrive('D');
-    fs.AddFolder("C:\\Quorvel");
-    fs.AddFile(kDat, "");
-  }
-
-  void Settings(const std::string& lines) { fs.AddFile(kIni, "[Options]\r\n" + lines); }
-
-  TQuorvel& Start() {
-    window.emplace(app, MainWindowServices{fs, profiles, shell, clock, regional, kFolder});
-    app.SetMainForm(*window);
-    return *window;
-  }
-
-  Strings Log() const { return LogMessages(window->log.Text()); }
-
   bool Locked() const {
     return !window->GroupBox1.Enabled() && !window->GroupBox2.Enabled() && !window->GroupBox3.Enabled() &&
            !window->btn_save.Enabled() && !window->BTN_UnInst.Enabled() && !window->BTN_manual_backup.Enabled();
   }
-
-  std::vector<std::string> ErrorTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& box : backend.boxes) {
-      if (box.kind == ui::BoxKind::Error) texts.push_back(box.text);
-    }
-    return texts;
-  }
-
-  MemoryFileSystem fs;
-  TextProfileStore profiles{fs};
-  RecordingShell shell;
-  FakeClock clock;
-  FakeRegionalSettings regional;
-  User backend;
-  ui::Application app{backend};
-  std::optional<TQuorvel> window;
 };
 
 TEST_F(StartupTest, AnEmptySettingsFileIsAFirstRun) {

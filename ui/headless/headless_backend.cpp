@@ -1,6 +1,7 @@
 #include "ui/headless/headless_backend.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/timer.h"
 
@@ -103,6 +104,7 @@ void HeadlessBackend::Advance(std::uint64_t milliseconds) {
 
 BoxAnswer HeadlessBackend::ShowBox(Form*, BoxKind kind, const std::string& text, const std::string& caption) {
   boxes.push_back({kind, text, caption});
+  if (auto during = std::exchange(whileBoxOpen, nullptr)) during();
   if (!answers.empty()) {
     const BoxAnswer answer = answers.front();
     answers.pop_front();

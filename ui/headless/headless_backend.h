@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class HeadlessBackend : public Backend {
   BoxAnswer ShowBox(Form* owner, BoxKind kind, const std::string& text, const std::string& caption) override;
   void RunModal(Form& form) override;
   bool ConnectNetworkDrive(Form* owner) override;
+  void BlockShutdown(Form&, const std::string& reason) override { shutdownBlockReason = reason; }
+  void UnblockShutdown(Form&) override { shutdownBlockReason.reset(); }
 
   // Answers for the boxes to come, in order; a box without one gets its default button.
   std::deque<BoxAnswer> answers;
@@ -43,6 +46,9 @@ class HeadlessBackend : public Backend {
   // Connects a network drive when the system's dialog is asked for.
   std::function<bool()> connectNetworkDrive;
   int processMessagesCalls = 0;
+  std::optional<std::string> shutdownBlockReason;
+  // Runs while the next box is open, as the events a box's own loop handles.
+  std::function<void()> whileBoxOpen;
 
   // Runs at the next processing of pending messages.
   void Post(std::function<void()> event) { queue_.push_back(std::move(event)); }

@@ -192,6 +192,13 @@ void Win32Backend::RunModal(Form& form) {
   form.Hide();
 }
 
+// Both are stubs under Wine that fail; Windows only shows the reason.
+void Win32Backend::BlockShutdown(Form& form, const std::string& reason) {
+  ShutdownBlockReasonCreate(WindowOf(form), Widen(reason).c_str());
+}
+
+void Win32Backend::UnblockShutdown(Form& form) { ShutdownBlockReasonDestroy(WindowOf(form)); }
+
 bool Win32Backend::ConnectNetworkDrive(Form* owner) {
   return WNetConnectionDialog(FormWindow(owner), RESOURCETYPE_DISK) == NO_ERROR;
 }

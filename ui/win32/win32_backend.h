@@ -27,6 +27,8 @@ class Win32Backend : public Backend {
   BoxAnswer ShowBox(Form* owner, BoxKind kind, const std::string& text, const std::string& caption) override;
   void RunModal(Form& form) override;
   bool ConnectNetworkDrive(Form* owner) override;
+  void BlockShutdown(Form& form, const std::string& reason) override;
+  void UnblockShutdown(Form& form) override;
 
   HINSTANCE Instance() const { return instance_; }
   HFONT FontFor(FontFace face) const { return fonts_.For(face); }
