@@ -132,7 +132,12 @@ void TQuorvel::WireHandlers() {
     return CanClose;
   };
   // Any of shutdown, restart, log-off or close-app, which the flags tell apart, is handled alike.
-  OnQueryEndSession = [this](unsigned) { return QueryEndSession(); };
+  OnQueryEndSession = [this](unsigned) {
+    ShutdownPending = true;
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    return CanClose;
+  };
   OnEndSession = [this](bool ending, unsigned) {
     if (ending) App().Terminate();  // called off: run on as before
   };
@@ -358,13 +363,6 @@ void TQuorvel::BTN_UnInstClick() {
   }
   App().ShowNotice(msg::kFarewell);
   App().Terminate();  // no close question, no pass
-}
-
-bool TQuorvel::QueryEndSession() {
-  ShutdownPending = true;
-  bool CanClose = true;
-  FormCloseQuery(CanClose);
-  return CanClose;
 }
 
 void TQuorvel::FormCloseQuery(bool& CanClose) {

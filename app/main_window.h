@@ -117,7 +117,6 @@ class TQuorvel : public ui::Form {
   void Layout();
   void SetInitialStates();
   void WireHandlers();
-  bool QueryEndSession();
   std::string ProgramFile(const char* name) const;
   void CheckFolderListFile();
   void StartUpdateCheck();
