@@ -92,6 +92,12 @@ TEST_F(ToolkitTest, ABoxOpenedAfterTheEndWasRequestedGivesNoAnswer) {
   EXPECT_TRUE(backend.QuitPosted());
 }
 
+TEST_F(ToolkitTest, AnEndRequestedWhileABoxIsOpenClosesItWithNoAnswer) {
+  backend.answers = {BoxAnswer::No};
+  backend.whileBoxOpen = [this] { app.Terminate(); };
+  EXPECT_EQ(app.AskQuestion("q"), BoxAnswer::None);
+}
+
 TEST_F(ToolkitTest, BoxesCarryTheirCaptions) {
   app.AskQuestion("終了しますか");
   app.ShowNotice("さようなら");

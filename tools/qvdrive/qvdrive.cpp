@@ -119,6 +119,12 @@ std::string TextOf(HWND hwnd) {
   return Narrow(text);
 }
 
+// Unix line ends, for the scripts that read the output.
+std::string UnixLines(std::string text) {
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+  return text;
+}
+
 std::vector<std::string> ItemsOf(HWND list) {
   std::vector<std::string> items;
   const LRESULT count = Send(list, LB_GETCOUNT, 0, 0);
@@ -223,6 +229,7 @@ int Usage() {
       "  wait-log TEXT [MS]          wait until a log line ends with TEXT\n"
       "  box                         the open box's caption and text\n"
       "  press yes|no|ok|cancel|ID   press a button of the open box or dialog\n"
+      "  press-dialog CAPTION ID     press a button of any program's dialog of that caption\n"
       "  folder PATH | folder-cancel fill and confirm, or cancel, the folder dialog\n"
       "  end-session [FLAGS] [off]   WM_QUERYENDSESSION then WM_ENDSESSION; off calls it off\n"
       "  rect NAME                   parent, left, top, width, height\n"
@@ -269,10 +276,7 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "items") {
     for (const std::string& item : ItemsOf(Control(arg(1)))) Print(item);
   } else if (cmd == "log") {
-    // One entry a line, with Unix line ends for the scripts that read it.
-    std::string text = TextOf(Control("log"));
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
-    Print(text);
+    Print(UnixLines(TextOf(Control("log"))));
   } else if (cmd == "wait-log") {
     const std::string wanted = arg(1);
     const DWORD timeout = a.size() > 2 ? static_cast<DWORD>(std::atoi(a[2].c_str())) : kDefaultTimeoutMs;
@@ -286,11 +290,26 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "box") {
     HWND box = OpenBox();
     Print(TextOf(box));
-    Print(TextOf(WaitFor([&] { return GetDlgItem(box, 0xFFFF); }, "the box's text")));
+    Print(UnixLines(TextOf(WaitFor([&] { return GetDlgItem(box, 0xFFFF); }, "the box's text"))));
   } else if (cmd == "press") {
     HWND box = OpenBox();
     const int id = ButtonId(arg(1));
     PostMessageW(WaitFor([&] { return GetDlgItem(box, id); }, "the button " + arg(1)), BM_CLICK, 0, 0);
+  } else if (cmd == "press-dialog") {
+    // A dialog of another program, such as the one Wine shows when the session end waits.
+    const std::wstring caption = Widen(arg(1));
+    const int id = ButtonId(arg(2));
+    HWND dialog = WaitFor(
+        [&] {
+          return FirstTopLevel([&](HWND hwnd) {
+            wchar_t cls[32], text[256];
+            GetClassNameW(hwnd, cls, 32);
+            GetWindowTextW(hwnd, text, 256);
+            return lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd) && caption == text;
+          });
+        },
+        "the dialog " + arg(1), 60000);
+    PostMessageW(WaitFor([&] { return GetDlgItem(dialog, id); }, "the button " + arg(2)), BM_CLICK, 0, 0);
   } else if (cmd == "folder") {
     HWND field = Control("FolderDialog.nameField");
     Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(arg(1)).c_str()));
