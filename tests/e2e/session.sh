@@ -85,4 +85,32 @@ qv_program_wait_exit 10 || fail "the program did not end after uninstalling"
 [ -z "$(run_value)" ] || fail "the Run value is still there"
 cmp "$QV_PROGRAM_DIR/Settings.ini" "$DISK/settings.before" || fail "Settings.ini changed"
 cmp "$QV_PROGRAM_DIR/RAMDiskDirs.dat" "$DISK/list.before" || fail "RAMDiskDirs.dat changed"
-echo "PASS: save, session end, uninstall"
+echo "ok: uninstall"
+
+# 4. Killed by Wine's "プロセスの終了" while the session-end pass copies: every backed-up file
+# is its earlier copy or its new one, whole.
+head -c $((4096 * 10000)) /dev/urandom > "$DISK/blob"
+rm -rf "$DISK/bk/work" "$DISK/old"
+mkdir -p "$DISK/bk/work"
+(cd "$DISK/bk/work" && split -b 4096 -a 5 ../../blob f)
+cp -r "$DISK/bk/work" "$DISK/old"
+qv_program_start
+qv_drive wait-window
+qv_drive wait-log RAMDiskへ移動完了 120000
+head -c $((4096 * 10000)) /dev/urandom > "$DISK/blob"
+(cd "$RAM/work" && split -b 4096 -a 5 "$DISK/blob" f)
+timeout 120 "$WINE" wineboot --end-session > /dev/null 2>&1 < /dev/null &
+ender=$!
+qv_drive press-dialog 待機中 1
+qv_program_wait_exit 20 || fail "プロセスの終了 did not end the program"
+wait "$ender" || true
+sums() { (cd "$1" && find . -name 'f*' -type f -exec md5sum {} +) | sort -k2; }
+sums "$DISK/bk/work" > "$DISK/backup.md5"
+sums "$DISK/old" > "$DISK/old.md5"
+sums "$RAM/work" > "$DISK/new.md5"
+awk 'FILENAME == ARGV[1] { old[$2] = $1; next } FILENAME == ARGV[2] { new[$2] = $1; next }
+     { if ($1 == old[$2]) kept++; else if ($1 == new[$2]) renewed++; else { print "damaged: " $2; bad++ } }
+     END { printf "kept %d, renewed %d\n", kept, renewed; exit bad > 0 || kept == 0 || renewed == 0 }' \
+  "$DISK/old.md5" "$DISK/new.md5" "$DISK/backup.md5" || fail "the killed pass left a damaged or no partial backup"
+[ "$(wc -l < "$DISK/backup.md5")" = 10000 ] || fail "an earlier backup file is gone"
+echo "PASS: save, session end, uninstall, killed session end"

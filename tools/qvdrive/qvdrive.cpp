@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,20 +104,33 @@ HWND Control(const std::string& name) {
   return h;
 }
 
+// False when the program did not answer in time, as while a pass copies files.
+bool TrySend(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer)) return false;
+  result = static_cast<LRESULT>(answer);
+  return true;
+}
+
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
-    Fail("the program does not answer");
-  }
-  return static_cast<LRESULT>(result);
+  LRESULT result = 0;
+  if (!TrySend(hwnd, message, wParam, lParam, result)) Fail("the program does not answer");
+  return result;
+}
+
+std::optional<std::string> TryTextOf(HWND hwnd) {
+  LRESULT length = 0, got = 0;
+  if (!TrySend(hwnd, WM_GETTEXTLENGTH, 0, 0, length)) return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  if (!TrySend(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), got)) return std::nullopt;
+  text.resize(static_cast<std::size_t>(got));
+  return Narrow(text);
 }
 
 std::string TextOf(HWND hwnd) {
-  const LRESULT length = Send(hwnd, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT got = Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(got));
-  return Narrow(text);
+  const auto text = TryTextOf(hwnd);
+  if (!text) Fail("the program does not answer");
+  return *text;
 }
 
 // Unix line ends, for the scripts that read the output.
@@ -283,8 +297,8 @@ int Run(const std::vector<std::string>& a) {
     HWND log = Control("log");
     WaitUntil(
         [&] {
-          const std::string text = "\r\n" + TextOf(log) + "\r\n";
-          return text.find(wanted + "\r\n") != std::string::npos;
+          const auto text = TryTextOf(log);  // a busy program is asked again
+          return text && ("\r\n" + *text + "\r\n").find(wanted + "\r\n") != std::string::npos;
         },
         "the log line " + wanted, timeout);
   } else if (cmd == "box") {
@@ -338,8 +352,10 @@ int Run(const std::vector<std::string>& a) {
       GetClassNameW(hwnd, cls, 64);
       DWORD pid = 0;
       GetWindowThreadProcessId(hwnd, &pid);
+      wchar_t caption[256];
+      GetWindowTextW(hwnd, caption, 256);
       Print(Narrow(cls) + " name=" + NameOf(hwnd) + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") +
-            " pid=" + std::to_string(pid));
+            " pid=" + std::to_string(pid) + " caption=" + Narrow(caption));
       return false;
     });
   } else {
