@@ -18,6 +18,5 @@ qv_drive wait-window
 read -r x y w h < <(qv_drive screen-rect Quorvel)
 mkdir -p "$(dirname "$out")"
 import -display "$DISPLAY" -window root png:- | convert png:- -crop "${w}x${h}+${x}+${y}" +repage "$out"
-qv_drive close
-qv_program_wait_exit 10 || true
+qv_program_close || true
 echo "screenshot: $out"

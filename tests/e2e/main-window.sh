@@ -125,6 +125,5 @@ qv_drive wait-log RAMDiskのバックアップ完了
 qv_drive log | grep -q 'RAMDiskのバックアップ中です...$' || fail "opening line"
 diff -r "$RAM/work" "$DISK/bk/work" || fail "backup differs"
 
-qv_drive close
-qv_program_wait_exit 10 || fail "the program did not end on close"
+qv_program_close || fail "the program did not end on close"
 echo "PASS: main window"

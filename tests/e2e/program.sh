@@ -59,3 +59,12 @@ qv_test_cleanup() {
   rm -rf "$RAM" "$DISK" "${QV_PROGRAM_DIR:-/nonexistent}"
   rm -f "$WINEPREFIX/dosdevices/r:" "$WINEPREFIX/dosdevices/d:"
 }
+
+# qv_program_close: the close box, answering Yes when the program asks; fails when it does
+# not end.
+qv_program_close() {
+  qv_drive close
+  qv_program_wait_exit 2 && return 0
+  qv_drive press yes
+  qv_program_wait_exit 10
+}

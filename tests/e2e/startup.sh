@@ -15,10 +15,7 @@ settings() {
   [ $# -eq 0 ] || printf '%s\r\n' "[Options]" "$@" | iconv -f UTF-8 -t CP932 > "$QV_PROGRAM_DIR/Settings.ini"
 }
 
-stop_program() {
-  qv_drive close
-  qv_program_wait_exit 10 || fail "the program did not end"
-}
+stop_program() { qv_program_close || fail "the program did not end"; }
 
 # 1. An empty Settings.ini is a first run.
 qv_fresh_program
