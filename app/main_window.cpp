@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "about/version_info.h"
 #include "platform/code_page.h"
 #include "platform/errors.h"
 #include "platform/path.h"
@@ -125,6 +126,7 @@ void TQuorvel::WireHandlers() {
   cb_backup_timer.OnClick = [this] { OnChenge2(); };
   BTN_manual_backup.OnClick = [this] { BTN_manual_backupClick(); };
   btn_save.OnClick = [this] { btn_saveClick(); };
+  btn_Version.OnClick = [this] { btn_VersionClick(); };
   BTN_UnInst.OnClick = [this] { BTN_UnInstClick(); };
   OnCloseQuery = [this] {
     bool CanClose = true;
@@ -375,6 +377,13 @@ void TQuorvel::FormCloseQuery(bool& CanClose) {
   }
   if (FirstRun) App().Terminate();
   if (App().AskQuestion(msg::kCloseQuestion) == ui::BoxAnswer::No) CanClose = false;
+}
+
+// Not modal: both windows stay usable.
+void TQuorvel::btn_VersionClick() {
+  if (!VersionInfo) return;
+  VersionInfo->Show();
+  VersionInfo->BringToFront();
 }
 
 void TQuorvel::backup_timerTimer() { TransferFolders(tdBackup); }

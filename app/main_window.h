@@ -73,6 +73,7 @@ class TQuorvel : public ui::Form {
   void btn_opendirClick();
   void btn_opendir2Click();
   void btn_saveClick();
+  void btn_VersionClick();
   void btn_addClick();
   void btn_removeClick();
   void btn_removeallClick();

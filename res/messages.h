@@ -108,4 +108,9 @@ inline constexpr char kManualBackup[] = "バックアップ";
 
 inline constexpr char kDriveLetterError[] = "ドライブレター入力に誤り";
 
+// The about window.
+inline constexpr char kVersionText[] = "v1.3.5";
+inline constexpr char kHomeHeading[] = "HOME";
+inline constexpr char kMailHeading[] = "MAIL";
+
 }  // namespace qv::msg

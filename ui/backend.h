@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace qv::ui {
@@ -12,7 +13,7 @@ class Control;
 class Form;
 class Timer;
 
-enum class Colour { Default, ButtonFace, Window, Red };
+enum class Colour { Default, ButtonFace, Window, Red, WindowText, Blue };
 
 enum class ControlKind { Form, GroupBox, Label, Edit, Memo, CheckBox, Button, ListBox, ProgressBar, Image };
 
@@ -20,7 +21,19 @@ struct Bounds {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
-enum class FontFace { Proportional, FixedPitch };
+// "ＭＳ Ｐゴシック", "ＭＳ ゴシック" (both Shift-JIS) and "Times New Roman" (Western).
+enum class FontFace { Proportional, FixedPitch, Serif };
+
+struct FontStyle {
+  FontFace face = FontFace::Proportional;
+  int height = 12;  // the character height in pixels at 96 dpi
+  bool bold = false;
+  bool underline = false;
+
+  bool operator<(const FontStyle& o) const {
+    return std::tie(face, height, bold, underline) < std::tie(o.face, o.height, o.bold, o.underline);
+  }
+};
 
 // The state the user can change lives in the peer; what only code sets is pushed to it.
 class ControlPeer {
@@ -32,7 +45,8 @@ class ControlPeer {
   virtual void SetVisible(bool visible) = 0;
   virtual void SetBounds(const Bounds& bounds) = 0;
   virtual void SetColour(Colour colour) = 0;
-  virtual void SetFont(FontFace face) = 0;
+  virtual void SetFont(const FontStyle& font) = 0;
+  virtual void SetTextColour(Colour colour) { static_cast<void>(colour); }
   // Puts this control after `previous` among its siblings (null: first), for the tab order.
   virtual void PlaceAfter(ControlPeer* previous) = 0;
 
@@ -53,6 +67,11 @@ class ControlPeer {
   // Progress bars.
   virtual void SetRange(int, int) {}
   virtual void SetPosition(int) {}
+  // Images: an icon of the program's resources.
+  virtual void SetIcon(const std::string& resource, int size) {
+    static_cast<void>(resource);
+    static_cast<void>(size);
+  }
   // Forms.
   virtual void Show() {}
   virtual void Hide() {}

@@ -47,6 +47,7 @@ void Control::MakePeer() {
   }
   peer_ = app_->GetBackend().CreatePeer(*this);
   peer_->SetFont(font_);
+  peer_->SetTextColour(textColour_);
   peer_->SetColour(colour_);
 }
 
@@ -82,9 +83,14 @@ void Control::SetColour(Colour colour) {
   if (peer_) peer_->SetColour(colour);
 }
 
-void Control::SetFont(FontFace face) {
-  font_ = face;
-  if (peer_) peer_->SetFont(face);
+void Control::SetFont(const FontStyle& font) {
+  font_ = font;
+  if (peer_) peer_->SetFont(font);
+}
+
+void Control::SetTextColour(Colour colour) {
+  textColour_ = colour;
+  if (peer_) peer_->SetTextColour(colour);
 }
 
 void Control::ApplyTabOrder() {
@@ -106,6 +112,8 @@ void Control::Dispatch(const std::function<void()>& handler) const {
 }
 
 void Button::UserClicked() { Dispatch(OnClick); }
+
+void Label::UserClicked() { Dispatch(OnClick); }
 
 bool CheckBox::Checked() const { return Peer()->Checked(); }
 

@@ -42,8 +42,11 @@ class Control {
   void SetVisible(bool visible);
   Colour GetColour() const { return colour_; }
   void SetColour(Colour colour);
-  FontFace Font() const { return font_; }
-  void SetFont(FontFace face);
+  const FontStyle& Font() const { return font_; }
+  void SetFont(const FontStyle& font);
+  void SetFont(FontFace face) { SetFont(FontStyle{face}); }
+  Colour TextColour() const { return textColour_; }
+  void SetTextColour(Colour colour);
 
   ControlPeer* Peer() const { return peer_.get(); }
   void* NativeHandle() const { return peer_ ? peer_->NativeHandle() : nullptr; }
@@ -75,7 +78,8 @@ class Control {
   bool enabled_ = true;
   bool visible_ = true;
   Colour colour_ = Colour::Default;
-  FontFace font_ = FontFace::Proportional;
+  FontStyle font_;
+  Colour textColour_ = Colour::WindowText;
   std::unique_ptr<ControlPeer> peer_;
 };
 
@@ -84,9 +88,12 @@ class GroupBox : public Control {
   GroupBox() : Control(ControlKind::GroupBox) {}
 };
 
+// Sizes itself to its text.
 class Label : public Control {
  public:
   Label() : Control(ControlKind::Label) {}
+  std::function<void()> OnClick;
+  void UserClicked() override;
 };
 
 class Edit : public Control {
@@ -159,6 +166,7 @@ class ProgressBar : public Control {
 class Image : public Control {
  public:
   Image() : Control(ControlKind::Image) {}
+  void SetIcon(const std::string& resource, int size) { Peer()->SetIcon(resource, size); }
 };
 
 }  // namespace qv::ui

@@ -9,8 +9,22 @@ Form::Form(Application& app, Form* owner) : Control(ControlKind::Form), owner_(o
 Form::~Form() = default;
 
 void Form::SetupForm(std::string name, const std::string& caption, int clientWidth, int clientHeight) {
-  SetupTopLevel(std::move(name), {0, 0, clientWidth, clientHeight});
+  FormShape shape;
+  shape.width = clientWidth;
+  shape.height = clientHeight;
+  SetupForm(std::move(name), caption, shape);
+}
+
+void Form::SetupForm(std::string name, const std::string& caption, const FormShape& shape) {
+  shape_ = shape;
+  if (shape.position) centre_ = false;
+  SetupTopLevel(std::move(name), {0, 0, shape.width, shape.height});
   SetText(caption);
+}
+
+void Form::SetAlphaBlendValue(int alpha) {
+  alpha_ = alpha;
+  Peer()->SetAlpha(alpha);
 }
 
 void Form::Show() {

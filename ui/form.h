@@ -2,6 +2,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include "ui/control.h"
@@ -9,6 +11,15 @@
 namespace qv::ui {
 
 enum class ModalResult { None, Ok, Cancel };
+
+enum class FrameStyle { FixedSingle, Sizeable };
+
+struct FormShape {
+  int width = 0, height = 0;
+  bool outerSize = false;  // the size with the frame, else the client area
+  FrameStyle frame = FrameStyle::FixedSingle;
+  std::optional<std::pair<int, int>> position;  // left, top on the screen; else centred
+};
 
 class Form : public Control {
  public:
@@ -18,6 +29,12 @@ class Form : public Control {
 
   // Gives the form its name, caption and client size and makes its window, hidden.
   void SetupForm(std::string name, const std::string& caption, int clientWidth, int clientHeight);
+  void SetupForm(std::string name, const std::string& caption, const FormShape& shape);
+  const FormShape& Shape() const { return shape_; }
+
+  // The opacity of the whole window, 0 (invisible) to 255.
+  int AlphaBlendValue() const { return alpha_; }
+  void SetAlphaBlendValue(int alpha);
 
   Form* Owner() const { return owner_; }
   bool Showing() const { return showing_; }
@@ -46,6 +63,8 @@ class Form : public Control {
 
  private:
   Form* owner_;
+  FormShape shape_;
+  int alpha_ = 255;
   bool showing_ = false;
   bool centre_ = true;
   ModalResult modalResult_ = ModalResult::None;

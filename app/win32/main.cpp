@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "about/version_info.h"
 #include "app/main_window.h"
+#include "platform/path.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
@@ -46,7 +48,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   qv::TQuorvel window(app, {files, profiles, registry, shell, clock, regional, programFile});
   qv::Quorvel = &window;
   app.SetMainForm(window);
+  qv::TVersionInfo about(app, shell, qv::IncludeTrailingBackslash(qv::ExtractFileDir(programFile)));
+  qv::VersionInfo = &about;
   app.Run();
+  qv::VersionInfo = nullptr;
   qv::Quorvel = nullptr;
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "about/version_info.h"
+
 #include "tests/app/log_messages.h"
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/memory_file_system.h"
@@ -171,6 +173,18 @@ TEST_F(MainWindowTest, ADisabledGroupIgnoresTheUserButTheOuterPickerStillWorks) 
   NextDialogReturns("R:\\");
   User::Click(window.btn_opendir);
   EXPECT_EQ(window.DriveLetter.Text(), "R:\\");
+}
+
+TEST_F(MainWindowTest, VersionInfoShowsTheAboutWindowWithoutWaitingForIt) {
+  TVersionInfo about(app, shell, "C:\\Quorvel\\");
+  VersionInfo = &about;
+  User::Click(window.btn_Version);
+  User::Click(window.btn_Version);
+  EXPECT_TRUE(about.Showing());
+  User::Type(window.addDir, "work");
+  User::Click(window.btn_add);
+  EXPECT_EQ(window.ListBox1.Count(), 1) << "the main window stays usable";
+  VersionInfo = nullptr;
 }
 
 TEST_F(MainWindowTest, BackupButtonCopiesTheListedFolders) {

@@ -15,7 +15,7 @@ class HeadlessPeer : public ControlPeer {
   void SetVisible(bool) override {}
   void SetBounds(const Bounds&) override {}
   void SetColour(Colour) override {}
-  void SetFont(FontFace) override {}
+  void SetFont(const FontStyle&) override {}
   void PlaceAfter(ControlPeer*) override {}
 
   bool Checked() const override { return checked_; }

@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <map>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "ui/backend.h"
 
@@ -29,19 +32,21 @@ class UniqueGdiObject {
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 
-// "ＭＳ Ｐゴシック" and "ＭＳ ゴシック" at a 12-pixel character height in Shift-JIS, or the
-// nearest installed Japanese face when they are missing.
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&DestroyIcon)>;
+
+// The faces the windows use, made once per style at the screen's dpi and kept for the
+// program: "ＭＳ Ｐゴシック" and "ＭＳ ゴシック" in Shift-JIS, or the nearest installed
+// Japanese face when they are missing, and "Times New Roman" in the Western set.
 class FontSet {
  public:
-  FontSet();
-  HFONT For(FontFace face) const { return face == FontFace::FixedPitch ? fixed_.get() : proportional_.get(); }
+  explicit FontSet(int dpi) : dpi_(dpi) {}
+  HFONT For(const FontStyle& style);
   static std::wstring ChooseFace(FontFace face);
-  // Installed with the Shift-JIS character set.
-  static bool Installed(const std::wstring& face);
+  static bool Installed(const std::wstring& face, BYTE charset = SHIFTJIS_CHARSET);
 
  private:
-  UniqueFont proportional_;
-  UniqueFont fixed_;
+  int dpi_;
+  std::map<FontStyle, std::unique_ptr<UniqueFont>> fonts_;
 };
 
 }  // namespace qv::ui

@@ -63,7 +63,20 @@ HWND WindowOf(const Control& control) {
   return control.Peer() ? static_cast<const Win32Peer*>(control.Peer())->Hwnd() : nullptr;
 }
 
-Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), red_(CreateSolidBrush(RGB(255, 0, 0))) {
+namespace {
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+// The manifest makes the program dpi-aware, so the layout is scaled here rather than stretched.
+Win32Backend::Win32Backend(HINSTANCE instance)
+    : instance_(instance), dpi_(ScreenDpi()), fonts_(dpi_), red_(CreateSolidBrush(RGB(255, 0, 0))) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   WNDCLASSEXW wc{};
@@ -96,6 +109,10 @@ COLORREF Win32Backend::ColourRef(Colour colour) {
       return RGB(255, 0, 0);
     case Colour::Window:
       return GetSysColor(COLOR_WINDOW);
+    case Colour::Blue:
+      return RGB(0, 0, 255);
+    case Colour::WindowText:
+      return GetSysColor(COLOR_WINDOWTEXT);
     default:
       return GetSysColor(COLOR_BTNFACE);
   }

@@ -31,7 +31,9 @@ class Win32Backend : public Backend {
   void UnblockShutdown(Form& form) override;
 
   HINSTANCE Instance() const { return instance_; }
-  HFONT FontFor(FontFace face) const { return fonts_.For(face); }
+  HFONT FontFor(const FontStyle& style) { return fonts_.For(style); }
+  // A length of the 96-dpi layout at the screen's dpi.
+  int Scale(int length) const { return MulDiv(length, dpi_, 96); }
   // Borrowed: the system's brushes and one red brush the backend owns.
   HBRUSH BrushFor(Colour colour) const;
   static COLORREF ColourRef(Colour colour);
@@ -44,6 +46,7 @@ class Win32Backend : public Backend {
   void Dispatch(MSG& msg);
 
   HINSTANCE instance_;
+  int dpi_;
   FontSet fonts_;
   UniqueBrush red_;
   UniqueWindow timerWindow_;

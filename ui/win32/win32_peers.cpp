@@ -22,8 +22,9 @@ class ChildPeer : public Win32Peer {
     const Bounds& b = control.GetBounds();
     const auto [className, style, exStyle] = WindowKind(control.Kind());
     static int nextId = 100;
-    Attach(CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, b.left, b.top,
-                           b.width, b.height, ParentWindow(control), reinterpret_cast<HMENU>(INT_PTR{nextId++}),
+    Attach(CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                           backend.Scale(b.left), backend.Scale(b.top), backend.Scale(b.width),
+                           backend.Scale(b.height), ParentWindow(control), reinterpret_cast<HMENU>(INT_PTR{nextId++}),
                            backend.Instance(), nullptr));
     switch (control.Kind()) {
       case ControlKind::GroupBox:
@@ -40,7 +41,10 @@ class ChildPeer : public Win32Peer {
     if (control_.Kind() == ControlKind::GroupBox) RemoveWindowSubclass(Hwnd(), GroupBoxProc, 0);
   }
 
-  void SetBounds(const Bounds& b) override { MoveWindow(Hwnd(), b.left, b.top, b.width, b.height, TRUE); }
+  void SetBounds(const Bounds& b) override {
+    MoveWindow(Hwnd(), backend_.Scale(b.left), backend_.Scale(b.top), backend_.Scale(b.width),
+               backend_.Scale(b.height), TRUE);
+  }
 
   void SetText(const std::string& text) override {
     Win32Peer::SetText(text);
@@ -50,9 +54,16 @@ class ChildPeer : public Win32Peer {
     }
     if (control_.Kind() == ControlKind::Label) FitWidthToText();
   }
-  void SetFont(FontFace face) override {
-    Win32Peer::SetFont(face);
+  void SetFont(const FontStyle& font) override {
+    Win32Peer::SetFont(font);
     if (control_.Kind() == ControlKind::Label) FitWidthToText();
+  }
+
+  void SetIcon(const std::string& resource, int size) override {
+    const int pixels = backend_.Scale(size);
+    icon_.reset(static_cast<HICON>(
+        LoadImageW(backend_.Instance(), Widen(resource).c_str(), IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
+    SendMessageW(Hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
   }
 
   bool Checked() const override { return SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -86,6 +97,9 @@ class ChildPeer : public Win32Peer {
       case ControlKind::CheckBox:
         if (code == BN_CLICKED) control_.UserClicked();
         break;
+      case ControlKind::Label:
+        if (code == STN_CLICKED) control_.UserClicked();
+        break;
       case ControlKind::ListBox: {
         auto& list = static_cast<ListBox&>(control_);
         if (code == LBN_SELCHANGE) list.UserSelected(ItemIndex());
@@ -108,9 +122,11 @@ class ChildPeer : public Win32Peer {
     SelectObject(dc, old);
     ReleaseDC(Hwnd(), dc);
     const Bounds& b = control_.GetBounds();
-    SetWindowPos(Hwnd(), nullptr, 0, 0, text.empty() ? b.width : extent.cx, b.height,
+    SetWindowPos(Hwnd(), nullptr, 0, 0, text.empty() ? backend_.Scale(b.width) : extent.cx, backend_.Scale(b.height),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+
+  UniqueIcon icon_{nullptr, DestroyIcon};
 
   struct Kind {
     const wchar_t* className;
@@ -123,7 +139,7 @@ class ChildPeer : public Win32Peer {
       case ControlKind::GroupBox:
         return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
       case ControlKind::Label:
-        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0};
       case ControlKind::Edit:
         return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
       case ControlKind::Memo:
@@ -138,7 +154,7 @@ class ChildPeer : public Win32Peer {
       case ControlKind::ProgressBar:
         return {PROGRESS_CLASSW, 0, 0};
       case ControlKind::Image:
-        return {L"STATIC", SS_ICON, 0};
+        return {L"STATIC", SS_ICON | SS_REALSIZEIMAGE, 0};
       case ControlKind::Form:
         break;
     }
@@ -170,11 +186,15 @@ class FormPeer : public Win32Peer {
     Attach(CreateWindowExW(ExStyle(), kFormClass, L"", Style(), CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner,
                            nullptr, backend.Instance(), static_cast<Win32Peer*>(this)));
     SetBounds(form.GetBounds());
+    if (const auto& at = form.Shape().position) {
+      SetWindowPos(Hwnd(), nullptr, at->first, at->second, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
   }
 
+  // Sizes are of the client area unless the form's shape says otherwise.
   void SetBounds(const Bounds& b) override {
-    RECT r{0, 0, b.width, b.height};
-    AdjustWindowRectEx(&r, Style(), FALSE, ExStyle());
+    RECT r{0, 0, backend_.Scale(b.width), backend_.Scale(b.height)};
+    if (!form_.Shape().outerSize) AdjustWindowRectEx(&r, Style(), FALSE, ExStyle());
     SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -197,9 +217,9 @@ class FormPeer : public Win32Peer {
 
  private:
   DWORD Style() const {
-    // A single fixed frame: no sizing border.
     const DWORD minMax = form_.Owner() ? 0 : WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | minMax;
+    const DWORD sizing = form_.Shape().frame == FrameStyle::Sizeable ? WS_THICKFRAME : 0;
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | minMax | sizing;
   }
   DWORD ExStyle() const { return WS_EX_CONTROLPARENT | (form_.Owner() ? WS_EX_DLGMODALFRAME : 0); }
 
@@ -306,8 +326,13 @@ void Win32Peer::SetColour(Colour colour) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-void Win32Peer::SetFont(FontFace face) {
-  SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(face)), TRUE);
+void Win32Peer::SetFont(const FontStyle& font) {
+  SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(font)), TRUE);
+}
+
+void Win32Peer::SetTextColour(Colour colour) {
+  textColour_ = colour;
+  InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void Win32Peer::PlaceAfter(ControlPeer* previous) {
@@ -316,7 +341,7 @@ void Win32Peer::PlaceAfter(ControlPeer* previous) {
 }
 
 HBRUSH Win32Peer::OnControlColour(HDC dc) const {
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetTextColor(dc, Win32Backend::ColourRef(textColour_));
   SetBkColor(dc, Win32Backend::ColourRef(colour_));
   return backend_.BrushFor(colour_);
 }

@@ -25,7 +25,8 @@ class Win32Peer : public ControlPeer {
   void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
   void SetColour(Colour colour) override;
-  void SetFont(FontFace face) override;
+  void SetFont(const FontStyle& font) override;
+  void SetTextColour(Colour colour) override;
   void PlaceAfter(ControlPeer* previous) override;
 
   // A notification the parent received for this window.
@@ -41,6 +42,7 @@ class Win32Peer : public ControlPeer {
   Win32Backend& backend_;
   Control& control_;
   Colour colour_ = Colour::Default;
+  Colour textColour_ = Colour::WindowText;
 
  private:
   UniqueWindow window_;
