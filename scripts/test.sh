@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests under ASan/UBSan, then the
-# Windows builds, whose tests run the win64 programs under Wine.
+# Windows builds, whose tests run the win64 programs under Wine, and checks the 32-bit release.
 set -eu
 cd "$(dirname "$0")/.."
 bash scripts/bootstrap.sh
@@ -15,3 +15,4 @@ ctest --preset win64
 
 cmake --preset win32 > /dev/null
 cmake --build --preset win32
+scripts/release-check.sh build/win32/app/quorvel.exe

@@ -228,6 +228,40 @@ void EndSession(unsigned flags, bool callOff) {
   SendMessageTimeoutW(main, WM_ENDSESSION, ending, flags, SMTO_NORMAL, INFINITE, &ignored);
 }
 
+// The version record of a program file: the fixed versions, then each string of its first
+// translation as NAME=VALUE.
+void PrintVersion(const std::string& file) {
+  const std::wstring path = Widen(file);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  std::vector<BYTE> data(size);
+  if (!size || !GetFileVersionInfoW(path.c_str(), 0, size, data.data())) Fail("no version record in " + file);
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length)) Fail("no fixed part");
+  auto dotted = [](DWORD high, DWORD low) {
+    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." + std::to_string(HIWORD(low)) +
+           "." + std::to_string(LOWORD(low));
+  };
+  Print("fixed file " + dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS));
+  Print("fixed product " + dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS));
+  WORD* translation = nullptr;
+  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+      length < 4) {
+    Fail("no translation");
+  }
+  wchar_t block[32];
+  _snwprintf(block, 32, L"%04x%04x", translation[0], translation[1]);
+  Print("translation " + Narrow(block));
+  for (const wchar_t* name : {L"CompanyName", L"FileDescription", L"FileVersion", L"InternalName", L"LegalCopyright",
+                              L"OriginalFilename", L"ProductName", L"ProductVersion"}) {
+    wchar_t* value = nullptr;
+    const std::wstring query = L"\\StringFileInfo\\" + std::wstring(block) + L"\\" + name;
+    const bool found = VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length);
+    Print(Narrow(name) + "=" + (found && value ? Narrow(value) : std::string()));
+  }
+}
+
 int Usage() {
   Print(
       "usage: qvdrive COMMAND [ARGS]\n"
@@ -248,6 +282,8 @@ int Usage() {
       "  end-session [FLAGS] [off]   WM_QUERYENDSESSION then WM_ENDSESSION; off calls it off\n"
       "  rect NAME                   parent, left, top, width, height\n"
       "  screen-rect NAME            on the screen: a form with its frame, a control's client area\n"
+      "  alpha FORM | visible FORM   a form's opacity, or 1 or 0\n"
+      "  version FILE                the version record of a program file\n"
       "  close                       the main window's close box\n"
       "  windows                     the top-level windows, with their names\n"
       "NAME is a control of the main window, or FORM.NAME, such as FolderDialog.nameField.");
@@ -344,6 +380,18 @@ int Run(const std::vector<std::string>& a) {
     } else {
       ScreenRect(Control(name), false);
     }
+  } else if (cmd == "alpha") {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(WaitFor([&] { return FindTopLevel(arg(1)); }, arg(1)), nullptr, &alpha, &flags) ||
+        !(flags & LWA_ALPHA)) {
+      Fail("no opacity set on " + arg(1));
+    }
+    Print(std::to_string(alpha));
+  } else if (cmd == "visible") {
+    Print(IsWindowVisible(WaitFor([&] { return FindTopLevel(arg(1)); }, arg(1))) ? "1" : "0");
+  } else if (cmd == "version") {
+    PrintVersion(arg(1));
   } else if (cmd == "close") {
     PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   } else if (cmd == "windows") {
