@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/path.h"
 #include "res/messages.h"
 #include "settings/autostart.h"
 #include "tests/app/window_fixture.h"
@@ -12,9 +13,12 @@ using Strings = WindowFixture::Strings;
 
 class SavingTest : public WindowFixture {
  protected:
-  // A first run, with the fields filled in as the user would.
+  // A first run beside `programFile`, with the fields filled in as the user would.
   TQuorvel& FirstRunFilledIn() {
-    fs.AddFile(Ini(), "");
+    const std::string folder = IncludeTrailingBackslash(ExtractFileDir(programFile));
+    fs.AddFolder(folder);
+    fs.AddFile(folder + "RAMDiskDirs.dat", "");
+    fs.AddFile(folder + "Settings.ini", "");
     TQuorvel& w = StartAndWait();
     w.log.SetText("");
     w.DriveLetter.SetText("R:\\");
@@ -29,15 +33,7 @@ class SavingTest : public WindowFixture {
 
 TEST_F(SavingTest, AFirstSaveRegistersWritesBothFilesAndEndsTheFirstRun) {
   programFile = "C:\\Program Files\\Quorvel\\quorvel.exe";
-  fs.AddFolder("C:\\Program Files\\Quorvel");
-  fs.AddFile("C:\\Program Files\\Quorvel\\RAMDiskDirs.dat", "");
-  fs.AddFile("C:\\Program Files\\Quorvel\\Settings.ini", "");
-  TQuorvel& w = StartAndWait();
-  w.log.SetText("");
-  w.DriveLetter.SetText("R:\\");
-  w.CopyTo.SetText("D:\\退避");
-  w.ListBox1.Add("work");
-  w.ListBox1.Add(" cache ");
+  TQuorvel& w = FirstRunFilledIn();
   Save();
   ASSERT_NE(RunValue(), nullptr);
   EXPECT_EQ(*RunValue(), "\"C:\\Program Files\\Quorvel\\quorvel.exe\"") << "quoted, against a path with blanks";

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # about.sh STATE_DIR quorvel.exe qvdrive.exe: the about window's fade read back from Wine, the
 # program's version record, and the layout scaled at 125 % and 150 %.
-set -eu
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
-. "$here/drives.sh"
-. "$here/program.sh"
-qv_drives_setup "$(realpath -m "$1")"
-qv_test_setup "$2" "$3"
+. "$(dirname "$0")/program-test.sh"
 desktop='HKCU\Control Panel\Desktop'
 set_dpi() { "$WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d "$1" /f > /dev/null 2>&1 < /dev/null; }
 trap 'set_dpi 96; qv_test_cleanup' EXIT

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # main-window.sh STATE_DIR quorvel.exe qvdrive.exe: the real main window under Wine: its
 # layout, the list buttons, the drive picker, and a backup by the button.
-set -eu
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
-. "$here/drives.sh"
-. "$here/program.sh"
-qv_drives_setup "$(realpath -m "$1")"
-qv_test_setup "$2" "$3"
+. "$(dirname "$0")/program-test.sh"
 # Saved settings, so that start-up leaves every button enabled.
 printf '[Options]\r\nFirst=0\r\n' > "$QV_PROGRAM_DIR/Settings.ini"
 

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # session.sh STATE_DIR quorvel.exe qvdrive.exe: saving with the Run-key registration, a
 # start that restores, the session end that backs up before the program goes, and uninstall.
-set -eu
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
-. "$here/drives.sh"
-. "$here/program.sh"
-qv_drives_setup "$(realpath -m "$1")"
-qv_test_setup "$2" "$3"
+. "$(dirname "$0")/program-test.sh"
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 
 # run_value: the data of the value Quorvel, or nothing when there is none.

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # startup.sh STATE_DIR quorvel.exe qvdrive.exe: the real start-up under Wine: a first run,
 # a restore from saved settings, a missing Settings.ini, and the wait with its progress bar.
-set -eu
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
-. "$here/drives.sh"
-. "$here/program.sh"
-qv_drives_setup "$(realpath -m "$1")"
-qv_test_setup "$2" "$3"
+. "$(dirname "$0")/program-test.sh"
 
 # settings LINE...: a Settings.ini of the lines, CR LF ended, in the ANSI code page.
 settings() {
