@@ -128,17 +128,11 @@ void TQuorvel::WireHandlers() {
   btn_save.OnClick = [this] { btn_saveClick(); };
   btn_Version.OnClick = [this] { btn_VersionClick(); };
   BTN_UnInst.OnClick = [this] { BTN_UnInstClick(); };
-  OnCloseQuery = [this] {
-    bool CanClose = true;
-    FormCloseQuery(CanClose);
-    return CanClose;
-  };
+  OnCloseQuery = [this] { return CloseQuery(); };
   // Any of shutdown, restart, log-off or close-app, which the flags tell apart, is handled alike.
   OnQueryEndSession = [this](unsigned) {
     ShutdownPending = true;
-    bool CanClose = true;
-    FormCloseQuery(CanClose);
-    return CanClose;
+    return CloseQuery();
   };
   OnEndSession = [this](bool ending, unsigned) {
     if (ending) App().Terminate();  // called off: run on as before
@@ -150,7 +144,7 @@ void TQuorvel::WireHandlers() {
 }
 
 std::string TQuorvel::ProgramFile(const char* name) const {
-  return IncludeTrailingBackslash(ExtractFileDir(services_.programFile)) + name;
+  return ExtractFilePath(services_.programFile) + name;
 }
 
 void TQuorvel::FormCreate() {
@@ -365,6 +359,12 @@ void TQuorvel::BTN_UnInstClick() {
   }
   App().ShowNotice(msg::kFarewell);
   App().Terminate();  // no close question, no pass
+}
+
+bool TQuorvel::CloseQuery() {
+  bool CanClose = true;
+  FormCloseQuery(CanClose);
+  return CanClose;
 }
 
 void TQuorvel::FormCloseQuery(bool& CanClose) {

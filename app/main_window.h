@@ -118,6 +118,8 @@ class TQuorvel : public ui::Form {
   void Layout();
   void SetInitialStates();
   void WireHandlers();
+  // The window's close query: CanClose starts true and FormCloseQuery may clear it.
+  bool CloseQuery();
   std::string ProgramFile(const char* name) const;
   void CheckFolderListFile();
   void StartUpdateCheck();

@@ -26,4 +26,6 @@ std::string ExtractFileDir(const std::string& path) {
   return path.substr(0, cut);
 }
 
+std::string ExtractFilePath(const std::string& path) { return IncludeTrailingBackslash(ExtractFileDir(path)); }
+
 }  // namespace qv

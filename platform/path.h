@@ -13,5 +13,7 @@ std::string ExcludeTrailingBackslash(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 // The text before the last backslash; a drive root keeps its backslash (R:\a.txt gives R:\).
 std::string ExtractFileDir(const std::string& path);
+// The folder of a file with its trailing backslash (R:\a\b.txt gives R:\a\).
+std::string ExtractFilePath(const std::string& path);
 
 }  // namespace qv

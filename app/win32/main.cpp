@@ -48,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   qv::TQuorvel window(app, {files, profiles, registry, shell, clock, regional, programFile});
   qv::Quorvel = &window;
   app.SetMainForm(window);
-  qv::TVersionInfo about(app, shell, qv::IncludeTrailingBackslash(qv::ExtractFileDir(programFile)));
+  qv::TVersionInfo about(app, shell, qv::ExtractFilePath(programFile));
   qv::VersionInfo = &about;
   app.Run();
   qv::VersionInfo = nullptr;

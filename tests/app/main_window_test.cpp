@@ -3,46 +3,28 @@
 #include <gtest/gtest.h>
 
 #include "about/version_info.h"
-
-#include "tests/app/log_messages.h"
-#include "platform/headless/fake_clock.h"
-#include "platform/headless/memory_file_system.h"
-#include "platform/headless/memory_registry.h"
-#include "platform/headless/recording_shell.h"
-#include "platform/profile_store.h"
 #include "res/messages.h"
+#include "tests/app/window_fixture.h"
 #include "ui/folder_dialog.h"
-#include "ui/headless/headless_backend.h"
 
 namespace qv {
 namespace {
 
-using ui::HeadlessBackend;
 using User = ui::HeadlessBackend;
-using Strings = std::vector<std::string>;
-
-// Files a test puts beside the program before the window is made.
-struct ProgramFolder {
-  explicit ProgramFolder(MemoryFileSystem& fs, const std::string& settings = "[Options]\r\nFirst=0\r\n") {
-    fs.AddDrive('R');
-    fs.AddDrive('D');
-    fs.AddFolder("D:\\bk");
-    fs.AddFile("C:\\Quorvel\\Settings.ini", settings);
-    fs.AddFile("C:\\Quorvel\\RAMDiskDirs.dat", "");
-  }
-};
+using Strings = WindowFixture::Strings;
 
 // A window whose start-up has run, with saved settings and an empty list; the log is
 // emptied after the start.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowFixture {
  protected:
   MainWindowTest() {
-    app.SetMainForm(window);
-    backend.Advance(5);
-    window.log.SetText("");
+    fs.AddFolder("D:\\bk");
+    Settings("First=0\r\n");
+    StartAndWait();
+    window->log.SetText("");
   }
 
-  Strings LogMessages() const { return qv::LogMessages(window.log.Text()); }
+  Strings LogMessages() const { return Log(); }
 
   // The next folder dialog returns `typed`, or is cancelled when it is empty.
   void NextDialogReturns(std::optional<std::string> typed) {
@@ -53,17 +35,6 @@ class MainWindowTest : public ::testing::Test {
       User::Click(dialog.okButton);
     });
   }
-
-  MemoryFileSystem fs;
-  ProgramFolder folder{fs};
-  TextProfileStore profiles{fs};
-  MemoryRegistry registry;
-  RecordingShell shell;
-  FakeClock clock;
-  FakeRegionalSettings regional;
-  HeadlessBackend backend;
-  ui::Application app{backend};
-  TQuorvel window{app, {fs, profiles, registry, shell, clock, regional, "C:\\Quorvel\\quorvel.exe"}};
 };
 
 struct DrivePickCase {
@@ -78,21 +49,21 @@ class DrivePickerTest : public MainWindowTest, public ::testing::WithParamInterf
 
 TEST_P(DrivePickerTest, TakesOnlyA3ByteTextAndMarksARefusalInRed) {
   const DrivePickCase& c = GetParam();
-  window.DriveLetter.SetText("Q:\\");
-  window.DriveLetter.SetColour(ui::Colour::Red);  // an earlier refusal
+  window->DriveLetter.SetText("Q:\\");
+  window->DriveLetter.SetColour(ui::Colour::Red);  // an earlier refusal
   NextDialogReturns(c.picked);
-  const std::string logBefore = window.log.Text();
-  User::Click(window.btn_opendir);
+  const std::string logBefore = window->log.Text();
+  User::Click(window->btn_opendir);
   if (!c.picked) {
-    EXPECT_EQ(window.DriveLetter.Text(), "Q:\\");
-    EXPECT_EQ(window.log.Text(), logBefore);
+    EXPECT_EQ(window->DriveLetter.Text(), "Q:\\");
+    EXPECT_EQ(window->log.Text(), logBefore);
   } else if (c.accepted) {
-    EXPECT_EQ(window.DriveLetter.Text(), *c.picked);
-    EXPECT_EQ(window.DriveLetter.GetColour(), ui::Colour::Window);
-    EXPECT_EQ(window.log.Text(), logBefore);
+    EXPECT_EQ(window->DriveLetter.Text(), *c.picked);
+    EXPECT_EQ(window->DriveLetter.GetColour(), ui::Colour::Window);
+    EXPECT_EQ(window->log.Text(), logBefore);
   } else {
-    EXPECT_EQ(window.DriveLetter.Text(), "Q:\\");
-    EXPECT_EQ(window.DriveLetter.GetColour(), ui::Colour::Red);
+    EXPECT_EQ(window->DriveLetter.Text(), "Q:\\");
+    EXPECT_EQ(window->DriveLetter.GetColour(), ui::Colour::Red);
     EXPECT_EQ(LogMessages(), (Strings{msg::kDriveLetterError}));
   }
 }
@@ -110,39 +81,39 @@ INSTANTIATE_TEST_SUITE_P(Picks, DrivePickerTest,
 TEST_F(MainWindowTest, BackupFolderPickerTakesThePathUnchanged) {
   for (const std::string path : {"D:\\", "D:\\RAM backup", "x"}) {
     NextDialogReturns(path);
-    User::Click(window.btn_opendir2);
-    EXPECT_EQ(window.CopyTo.Text(), path);
+    User::Click(window->btn_opendir2);
+    EXPECT_EQ(window->CopyTo.Text(), path);
   }
   NextDialogReturns(std::nullopt);
-  User::Click(window.btn_opendir2);
-  EXPECT_EQ(window.CopyTo.Text(), "x");
+  User::Click(window->btn_opendir2);
+  EXPECT_EQ(window->CopyTo.Text(), "x");
   EXPECT_EQ(LogMessages(), (Strings{}));
 }
 
 TEST_F(MainWindowTest, AddTakesAnyTextAsItIsAndEmptiesTheField) {
-  User::Click(window.btn_add);
-  EXPECT_EQ(window.ListBox1.Count(), 0) << "an empty field adds nothing";
+  User::Click(window->btn_add);
+  EXPECT_EQ(window->ListBox1.Count(), 0) << "an empty field adds nothing";
   for (const std::string text : {" ", "work", "work"}) {
-    User::Type(window.addDir, text);
-    User::Click(window.btn_add);
-    EXPECT_EQ(window.addDir.Text(), "");
+    User::Type(window->addDir, text);
+    User::Click(window->btn_add);
+    EXPECT_EQ(window->addDir.Text(), "");
   }
-  EXPECT_EQ(window.ListBox1.Items(), (Strings{" ", "work", "work"}));
+  EXPECT_EQ(window->ListBox1.Items(), (Strings{" ", "work", "work"}));
 }
 
 TEST_F(MainWindowTest, RemoveDeletesTheSelectedEntryOnly) {
-  for (const char* item : {"a", "b", "c"}) window.ListBox1.Add(item);
-  User::Click(window.btn_remove);
-  EXPECT_EQ(window.ListBox1.Count(), 3) << "nothing selected";
-  User::Select(window.ListBox1, 1);
-  User::Click(window.btn_remove);
-  EXPECT_EQ(window.ListBox1.Items(), (Strings{"a", "c"}));
-  User::Click(window.btn_remove);
-  EXPECT_EQ(window.ListBox1.Count(), 2) << "the selection went with the entry";
-  User::Click(window.btn_removeall);
-  EXPECT_EQ(window.ListBox1.Count(), 0);
-  User::Click(window.btn_removeall);
-  EXPECT_EQ(window.ListBox1.Count(), 0);
+  for (const char* item : {"a", "b", "c"}) window->ListBox1.Add(item);
+  User::Click(window->btn_remove);
+  EXPECT_EQ(window->ListBox1.Count(), 3) << "nothing selected";
+  User::Select(window->ListBox1, 1);
+  User::Click(window->btn_remove);
+  EXPECT_EQ(window->ListBox1.Items(), (Strings{"a", "c"}));
+  User::Click(window->btn_remove);
+  EXPECT_EQ(window->ListBox1.Count(), 2) << "the selection went with the entry";
+  User::Click(window->btn_removeall);
+  EXPECT_EQ(window->ListBox1.Count(), 0);
+  User::Click(window->btn_removeall);
+  EXPECT_EQ(window->ListBox1.Count(), 0);
 }
 
 TEST_F(MainWindowTest, NumberFieldsFollowTheirCheckBoxesAndKeepTheirText) {
@@ -150,7 +121,7 @@ TEST_F(MainWindowTest, NumberFieldsFollowTheirCheckBoxesAndKeepTheirText) {
     ui::CheckBox& box;
     ui::Edit& field;
   };
-  for (Pair p : {Pair{window.cb_use_wait, window.wait_interval}, Pair{window.cb_backup_timer, window.int_backup_timer}}) {
+  for (Pair p : {Pair{window->cb_use_wait, window->wait_interval}, Pair{window->cb_backup_timer, window->int_backup_timer}}) {
     EXPECT_FALSE(p.field.Enabled());
     User::Click(p.box);
     EXPECT_TRUE(p.field.Enabled());
@@ -164,35 +135,35 @@ TEST_F(MainWindowTest, NumberFieldsFollowTheirCheckBoxesAndKeepTheirText) {
 }
 
 TEST_F(MainWindowTest, ADisabledGroupIgnoresTheUserButTheOuterPickerStillWorks) {
-  window.GroupBox3.SetEnabled(false);
-  window.GroupBox2.SetEnabled(false);
-  User::Type(window.addDir, "work");
-  User::Click(window.btn_add);
-  EXPECT_EQ(window.ListBox1.Count(), 0);
-  EXPECT_TRUE(window.btn_add.Enabled());
+  window->GroupBox3.SetEnabled(false);
+  window->GroupBox2.SetEnabled(false);
+  User::Type(window->addDir, "work");
+  User::Click(window->btn_add);
+  EXPECT_EQ(window->ListBox1.Count(), 0);
+  EXPECT_TRUE(window->btn_add.Enabled());
   NextDialogReturns("R:\\");
-  User::Click(window.btn_opendir);
-  EXPECT_EQ(window.DriveLetter.Text(), "R:\\");
+  User::Click(window->btn_opendir);
+  EXPECT_EQ(window->DriveLetter.Text(), "R:\\");
 }
 
 TEST_F(MainWindowTest, VersionInfoShowsTheAboutWindowWithoutWaitingForIt) {
   TVersionInfo about(app, shell, "C:\\Quorvel\\");
   VersionInfo = &about;
-  User::Click(window.btn_Version);
-  User::Click(window.btn_Version);
+  User::Click(window->btn_Version);
+  User::Click(window->btn_Version);
   EXPECT_TRUE(about.Showing());
-  User::Type(window.addDir, "work");
-  User::Click(window.btn_add);
-  EXPECT_EQ(window.ListBox1.Count(), 1) << "the main window stays usable";
+  User::Type(window->addDir, "work");
+  User::Click(window->btn_add);
+  EXPECT_EQ(window->ListBox1.Count(), 1) << "the main window stays usable";
   VersionInfo = nullptr;
 }
 
 TEST_F(MainWindowTest, BackupButtonCopiesTheListedFolders) {
   fs.AddFile("R:\\work\\a.txt", "A");
-  window.DriveLetter.SetText("R:\\");
-  window.CopyTo.SetText("D:\\bk");
-  window.ListBox1.Add("work");
-  User::Click(window.BTN_manual_backup);
+  window->DriveLetter.SetText("R:\\");
+  window->CopyTo.SetText("D:\\bk");
+  window->ListBox1.Add("work");
+  User::Click(window->BTN_manual_backup);
   EXPECT_EQ(fs.Content("D:\\bk\\work\\a.txt"), "A");
   EXPECT_EQ(LogMessages(), (Strings{msg::kBackupStart, msg::kBackupDone}));
 }
@@ -200,16 +171,16 @@ TEST_F(MainWindowTest, BackupButtonCopiesTheListedFolders) {
 TEST_F(MainWindowTest, ABackupClickDuringARestoreWalkRunsWholeInsideIt) {
   fs.AddFile("D:\\bk\\work\\a.txt", "A");
   fs.AddFile("R:\\keep\\k.txt", "K");
-  window.DriveLetter.SetText("R:\\");
-  window.CopyTo.SetText("D:\\bk");
-  window.ListBox1.Add("work");
-  window.ListBox1.Add("keep");
+  window->DriveLetter.SetText("R:\\");
+  window->CopyTo.SetText("D:\\bk");
+  window->ListBox1.Add("work");
+  window->ListBox1.Add("keep");
   bool clicked = false;
   backend.Post([&] {
     clicked = true;
-    User::Click(window.BTN_manual_backup);
+    User::Click(window->BTN_manual_backup);
   });
-  window.TransferFolders(tdRestore);
+  window->TransferFolders(tdRestore);
   ASSERT_TRUE(clicked);
   // The restore has not yet made R:\work when the backup runs in its walk.
   EXPECT_EQ(LogMessages(), (Strings{msg::kRestoreStart, msg::kBackupStart, msg::kSkipNoRamFolder,
@@ -219,12 +190,12 @@ TEST_F(MainWindowTest, ABackupClickDuringARestoreWalkRunsWholeInsideIt) {
 }
 
 TEST_F(MainWindowTest, ThePassReadsTheListAsTheControlsHoldItNow) {
-  window.DriveLetter.SetText("R:\\");
-  window.CopyTo.SetText("D:\\bk");
-  window.ListBox1.Add("a");
+  window->DriveLetter.SetText("R:\\");
+  window->CopyTo.SetText("D:\\bk");
+  window->ListBox1.Add("a");
   fs.AddFile("R:\\a\\1.txt", "1");
-  backend.Post([&] { User::Click(window.btn_removeall); });
-  User::Click(window.BTN_manual_backup);
+  backend.Post([&] { User::Click(window->btn_removeall); });
+  User::Click(window->BTN_manual_backup);
   ASSERT_EQ(backend.boxes.size(), 0u) << "the count is read again after each item";
   EXPECT_EQ(LogMessages().back(), msg::kBackupDone);
 }

@@ -15,7 +15,7 @@ class SavingTest : public WindowFixture {
  protected:
   // A first run beside `programFile`, with the fields filled in as the user would.
   TQuorvel& FirstRunFilledIn() {
-    const std::string folder = IncludeTrailingBackslash(ExtractFileDir(programFile));
+    const std::string folder = ExtractFilePath(programFile);
     fs.AddFolder(folder);
     fs.AddFile(folder + "RAMDiskDirs.dat", "");
     fs.AddFile(folder + "Settings.ini", "");

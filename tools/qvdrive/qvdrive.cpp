@@ -89,15 +89,16 @@ HWND WaitFor(const std::function<HWND()>& ready, const std::string& what, DWORD 
   }
 }
 
-HWND MainWindow() {
-  return WaitFor([] { return FindTopLevel("Quorvel"); }, "the main window");
+HWND Form(const std::string& name) {
+  return WaitFor([&] { return FindTopLevel(name); }, name == "Quorvel" ? "the main window" : name);
 }
+
+HWND MainWindow() { return Form("Quorvel"); }
 
 // "Form.control" names a control of another form; a bare name is on the main window.
 HWND Control(const std::string& name) {
   const auto dot = name.find('.');
-  HWND top = dot == std::string::npos ? MainWindow()
-                                      : WaitFor([&] { return FindTopLevel(name.substr(0, dot)); }, name.substr(0, dot));
+  HWND top = dot == std::string::npos ? MainWindow() : Form(name.substr(0, dot));
   const std::string child = dot == std::string::npos ? name : name.substr(dot + 1);
   HWND h = FindChild(top, child);
   if (!h) Fail("no control named " + name);
@@ -383,13 +384,13 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "alpha") {
     BYTE alpha = 0;
     DWORD flags = 0;
-    if (!GetLayeredWindowAttributes(WaitFor([&] { return FindTopLevel(arg(1)); }, arg(1)), nullptr, &alpha, &flags) ||
+    if (!GetLayeredWindowAttributes(Form(arg(1)), nullptr, &alpha, &flags) ||
         !(flags & LWA_ALPHA)) {
       Fail("no opacity set on " + arg(1));
     }
     Print(std::to_string(alpha));
   } else if (cmd == "visible") {
-    Print(IsWindowVisible(WaitFor([&] { return FindTopLevel(arg(1)); }, arg(1))) ? "1" : "0");
+    Print(IsWindowVisible(Form(arg(1))) ? "1" : "0");
   } else if (cmd == "version") {
     PrintVersion(arg(1));
   } else if (cmd == "close") {
